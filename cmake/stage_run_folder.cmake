@@ -1,0 +1,17 @@
+# Copies content/data into RUN_DIR/data and content/game.ini to RUN_DIR when
+# the run folder has none. A player's game.ini, profiles.ini and
+# data/profiles/ are never written here.
+file(MAKE_DIRECTORY ${RUN_DIR}/data)
+if(EXISTS ${SOURCE_DIR}/data)
+  file(GLOB_RECURSE entries RELATIVE ${SOURCE_DIR}/data ${SOURCE_DIR}/data/*)
+  foreach(entry ${entries})
+    if(entry MATCHES "^[Pp][Rr][Oo][Ff][Ii][Ll][Ee][Ss]/")
+      continue()
+    endif()
+    get_filename_component(sub ${entry} DIRECTORY)
+    file(COPY ${SOURCE_DIR}/data/${entry} DESTINATION ${RUN_DIR}/data/${sub})
+  endforeach()
+endif()
+if(EXISTS ${SOURCE_DIR}/game.ini AND NOT EXISTS ${RUN_DIR}/game.ini)
+  file(COPY ${SOURCE_DIR}/game.ini DESTINATION ${RUN_DIR})
+endif()

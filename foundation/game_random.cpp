@@ -1,0 +1,3 @@
+#include "foundation/game_random.h"
+
+GameRandom gameRandom;
