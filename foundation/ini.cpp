@@ -185,7 +185,7 @@ int iniSetString(const char* file, const char* section, const char* key, const c
         std::string header;
         if (!c.contents.empty() && !isLineEnd(c.contents.back()))
             header = "\r\n";
-        header += "[" + std::string(section) + "]\r\n";
+        header.append("[").append(section).append("]\r\n");
         replaceRange(c.contents, c.contents.size(), c.contents.size(), header);
         body = Scanner(c.contents).findSection(section);
     }
