@@ -4,7 +4,7 @@
 #   BUILD/tests/fuzz/fuzz_NAME -max_total_time=600 tests/fuzz/corpus/NAME
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$1
+build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 count=0
