@@ -1,6 +1,6 @@
-# Copies content/data into RUN_DIR/data and content/game.ini to RUN_DIR when
-# the run folder has none. A player's game.ini, profiles.ini and
-# data/profiles/ are never written here.
+# Copies content/data into RUN_DIR/data (files whose contents changed) and
+# content/game.ini to RUN_DIR when the run folder has none. A player's
+# game.ini, profiles.ini and data/profiles/ are never written here.
 file(MAKE_DIRECTORY ${RUN_DIR}/data)
 if(EXISTS ${SOURCE_DIR}/data)
   file(GLOB_RECURSE entries RELATIVE ${SOURCE_DIR}/data ${SOURCE_DIR}/data/*)
@@ -9,9 +9,10 @@ if(EXISTS ${SOURCE_DIR}/data)
       continue()
     endif()
     get_filename_component(sub ${entry} DIRECTORY)
-    file(COPY ${SOURCE_DIR}/data/${entry} DESTINATION ${RUN_DIR}/data/${sub})
+    file(MAKE_DIRECTORY ${RUN_DIR}/data/${sub})
+    file(COPY_FILE ${SOURCE_DIR}/data/${entry} ${RUN_DIR}/data/${entry} ONLY_IF_DIFFERENT)
   endforeach()
 endif()
 if(EXISTS ${SOURCE_DIR}/game.ini AND NOT EXISTS ${RUN_DIR}/game.ini)
-  file(COPY ${SOURCE_DIR}/game.ini DESTINATION ${RUN_DIR})
+  file(COPY_FILE ${SOURCE_DIR}/game.ini ${RUN_DIR}/game.ini)
 endif()

@@ -1,13 +1,13 @@
 // Reads, lists and writes keys of an arbitrary INI file.
 #include "foundation/ini.h"
-#include "platform/paths.h"
+#include "fuzz_scratch_file.h"
 
 #include <cstdint>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (platform::writeWholeFile("fuzz.ini", data, size) != 0)
+    if (!writeScratchFile("fuzz.ini", data, size))
         return 0;
     iniGetString("other.ini", "", "");
     // Section and key names come from the first bytes, as a caller might pass.

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the level map loader and, when they load, saves
 // and reloads the board: the result must read back the same.
 #include "game/game_field.h"
-#include "platform/paths.h"
+#include "fuzz_scratch_file.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static NoFieldMedia media;
     static NoFieldScreen screen;
     static GameField field(media, screen);
-    if (platform::writeWholeFile("fuzz.map", data, size) != 0)
+    if (!writeScratchFile("fuzz.map", data, size))
         return 0;
     if (!field.loadMap("fuzz.map"))
         return 0;
