@@ -4,7 +4,6 @@
 #include "foundation/gerr.h"
 #include "platform/paths.h"
 
-#include <cstdio>
 
 namespace {
 
@@ -26,26 +25,6 @@ bool cellIsValid(const MapCell& cell)
     if (cell.background > MAX_BACKGROUND)
         return false;
     return cell.code != CODE_TELEPORT || cell.extra < TELEPORT_COLOURS;
-}
-
-char giftSymbol(const MapCell& cell)
-{
-    if (cell.code >= 1 && cell.code <= 8)
-        return static_cast<char>('0' + cell.code - 1);
-    if (cell.code == 9)
-        return 'b';
-    if (cell.code == CODE_RAINBOW)
-        return 'r';
-    if (cell.code == CODE_TELEPORT)
-        return static_cast<char>('0' + cell.extra % 10);
-    return '.';
-}
-
-char lockSymbol(const MapCell& cell)
-{
-    if (cell.code == CODE_TELEPORT)
-        return 't';
-    return static_cast<char>('0' + (cell.extra > 9 ? 9 : cell.extra));
 }
 
 }  // namespace
@@ -147,42 +126,4 @@ int writeLevelMap(std::string_view path, const LevelMap& map)
 {
     std::vector<unsigned char> bytes = encodeLevelMap(map);
     return platform::writeWholeFile(path, bytes.data(), bytes.size());
-}
-
-std::string describeGrid(const LevelMap& map)
-{
-    std::string text;
-    for (int row = 0; row < map.height; ++row) {
-        for (int column = 0; column < map.width; ++column) {
-            const MapCell& cell = map.cells[static_cast<std::size_t>(row * map.width + column)];
-            if (!cell.present) {
-                text += "#  ";
-                continue;
-            }
-            text += static_cast<char>('0' + cell.background);
-            text += giftSymbol(cell);
-            text += lockSymbol(cell);
-        }
-        text += '\n';
-    }
-    return text;
-}
-
-std::string describeLevelMap(const LevelMap& map)
-{
-    char line[160];
-    std::string text;
-    std::snprintf(line, sizeof line, "origin %d %d\nwidth %d\nheight %d\nmode %d\n", map.originX, map.originY,
-                  map.width, map.height, map.mode);
-    text += line;
-    auto appendValues = [&text](const char* tag, const auto& values) {
-        text += tag;
-        for (std::uint8_t value : values)
-            text.append(" ").append(std::to_string(value));
-        text += '\n';
-    };
-    appendValues("GIFTS", map.gifts);
-    appendValues("BONUSES", map.bonuses);
-    text.append("time ").append(std::to_string(map.timeSeconds)).append("\n");
-    return text + describeGrid(map);
 }

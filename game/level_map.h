@@ -54,3 +54,6 @@ int writeLevelMap(std::string_view path, const LevelMap& map);
 std::string describeGrid(const LevelMap& map);
 // The header and the grid.
 std::string describeLevelMap(const LevelMap& map);
+// Reads the text describeLevelMap writes (lines starting with ';' and blank
+// lines are skipped); false with the line and the reason in problem.
+bool parseLevelText(std::string_view text, LevelMap& map, std::string& problem);

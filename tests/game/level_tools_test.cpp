@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <sys/wait.h>
 
 namespace {
 
@@ -14,9 +15,9 @@ struct ToolRun {
     int status = -1;
 };
 
-ToolRun runMapinfo(const std::string& arguments)
+ToolRun runTool(const std::string& tool, const std::string& arguments)
 {
-    std::string command = std::string(GIFTFALL_TOOLS_DIR) + "/mapinfo " + arguments + " 2>&1";
+    std::string command = std::string(GIFTFALL_TOOLS_DIR) + "/" + tool + " " + arguments + " 2>&1";
     ToolRun run;
     std::FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> chunk {};
@@ -49,7 +50,7 @@ TEST(Mapinfo, PrintsAMapThatTheFieldSaved)
     field.applyPendingLocks();
     ASSERT_EQ(field.saveMap("data\\profiles\\Annquest.map"), 0);
 
-    ToolRun run = runMapinfo(folder.path() + "/data/profiles/Annquest.map");
+    ToolRun run = runTool("mapinfo", folder.path() + "/data/profiles/Annquest.map");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output,
               "origin 64 80\n"
@@ -66,8 +67,25 @@ TEST(Mapinfo, PrintsAMapThatTheFieldSaved)
 TEST(Mapinfo, RefusesMissingFilesAndWrongArguments)
 {
     TempFolder folder;
-    EXPECT_NE(runMapinfo(folder.path() + "/none.map").status, 0);
-    EXPECT_NE(runMapinfo("").status, 0);
+    EXPECT_NE(runTool("mapinfo", folder.path() + "/none.map").status, 0);
+    EXPECT_NE(runTool("mapinfo", "").status, 0);
+}
+
+TEST(Mklevel, CompilesTextThatMapinfoPrintsBack)
+{
+    TempFolder folder;
+    const std::string text = "origin 10 20\nwidth 3\nheight 1\nmode 1\nGIFTS 1 1 0 0 0 0 0 0 0 0\n"
+                             "BONUSES 0 0 0 0 0\ntime 0\n000#  41t\n";
+    folder.write("level.txt", text);
+    ToolRun compiled = runTool("mklevel", folder.path() + "/level.txt " + folder.path() + "/out/level.map");
+    EXPECT_EQ(compiled.status, 0) << compiled.output;
+    EXPECT_EQ(runTool("mapinfo", folder.path() + "/out/level.map").output, text);
+
+    folder.write("bad.txt", "000\n0q0\n");
+    ToolRun refused = runTool("mklevel", folder.path() + "/bad.txt " + folder.path() + "/bad.map");
+    EXPECT_EQ(WEXITSTATUS(refused.status), 2);
+    EXPECT_NE(refused.output.find("line 2: gift must be"), std::string::npos) << refused.output;
+    EXPECT_FALSE(folder.exists("bad.map"));
 }
 
 }  // namespace
