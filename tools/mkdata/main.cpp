@@ -22,6 +22,8 @@ mkdata::JobList allJobs()
     mkdata::addGiftJobs(jobs);
     mkdata::addFontJobs(jobs);
     mkdata::addLetterJobs(jobs);
+    mkdata::addSoundJobs(jobs);
+    mkdata::addMusicJobs(jobs);
     return jobs;
 }
 
