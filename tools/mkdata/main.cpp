@@ -22,6 +22,10 @@ mkdata::JobList allJobs()
     mkdata::addGiftJobs(jobs);
     mkdata::addFontJobs(jobs);
     mkdata::addLetterJobs(jobs);
+    mkdata::addEffectJobs(jobs);
+    mkdata::addControlJobs(jobs);
+    mkdata::addScreenJobs(jobs);
+    mkdata::addCursorJobs(jobs);
     mkdata::addSoundJobs(jobs);
     mkdata::addMusicJobs(jobs);
     return jobs;

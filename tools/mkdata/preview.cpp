@@ -144,17 +144,24 @@ void stripSheet(const fs::path& file)
     save(canvas, file);
 }
 
-// Everything else, scaled to fit in cells.
-void pictureSheet(const fs::path& file)
+bool isScreen(const Image& image)
+{
+    return image.width >= 500 || image.height >= 500;
+}
+
+// Every other picture scaled to fit a cell: screens (big pictures) on one
+// sheet, the rest on another.
+void pictureSheet(const fs::path& file, bool screens)
 {
     std::vector<Loaded> pictures;
     for (const std::string& name : picturesIn("data")) {
         Loaded l{name, {}};
         if (load(name, l.image) && !(l.image.height > l.image.width && l.image.height % l.image.width == 0) &&
-            name.find("fonts") == std::string::npos && name.find("letters") == std::string::npos)
+            name.find("fonts") == std::string::npos && name.find("letters") == std::string::npos &&
+            isScreen(l.image) == screens)
             pictures.push_back(std::move(l));
     }
-    constexpr int kCellW = 200, kCellH = 170, kColumns = 7;
+    const int kCellW = screens ? 420 : 200, kCellH = screens ? 340 : 170, kColumns = screens ? 4 : 7;
     int rows = int(pictures.size() + kColumns - 1) / kColumns;
     Canvas canvas(kCellW * kColumns, kCellH * rows);
     checker(canvas.cr(), kCellW * kColumns, kCellH * rows);
@@ -277,7 +284,8 @@ void writePreviews(const fs::path& folder)
     fs::create_directories(folder);
     boardSheet(folder / "board.png");
     stripSheet(folder / "strips.png");
-    pictureSheet(folder / "pictures.png");
+    pictureSheet(folder / "pictures.png", false);
+    pictureSheet(folder / "screens.png", true);
     fontSheet(folder / "fonts.png");
     std::printf("mkdata: contact sheets in %s\n", folder.string().c_str());
 }
