@@ -29,7 +29,7 @@ void stateJob(JobList& jobs, const std::string& stem, int w, int h, std::functio
 
 void arrow(cairo_t* cr, int state, double angle)
 {
-    pillButton(cr, 44, 44, state, kBerry.scaled(1.2));
+    pillButton(cr, 44, 44, state, kButtonRed);
     cairo_save(cr);
     cairo_translate(cr, 22, 19 + (state == 2 ? 1.5 : 0));
     cairo_rotate(cr, angle);
@@ -148,9 +148,9 @@ void trackJob(JobList& jobs, const std::string& stem, int w, int h, const Rgb& f
 
 void addControlJobs(JobList& jobs)
 {
-    stateJob(jobs, "data\\menu\\button", 200, 50, [](cairo_t* cr, int s) { pillButton(cr, 200, 50, s, kBerry.scaled(1.3)); });
-    stateJob(jobs, "data\\menu\\button_small", 130, 42, [](cairo_t* cr, int s) { pillButton(cr, 130, 42, s, kBerry.scaled(1.3)); });
-    stateJob(jobs, "data\\menu\\button_green", 200, 50, [](cairo_t* cr, int s) { pillButton(cr, 200, 50, s, kPine.scaled(1.2)); });
+    stateJob(jobs, "data\\menu\\button", 200, 50, [](cairo_t* cr, int s) { pillButton(cr, 200, 50, s, kButtonRed); });
+    stateJob(jobs, "data\\menu\\button_small", 130, 42, [](cairo_t* cr, int s) { pillButton(cr, 130, 42, s, kButtonRed); });
+    stateJob(jobs, "data\\menu\\button_green", 200, 50, [](cairo_t* cr, int s) { pillButton(cr, 200, 50, s, kButtonGreen); });
     const char* arrows[4] = {"left", "right", "up", "down"};
     const double angles[4] = {M_PI, 0, -M_PI / 2, M_PI / 2};
     for (int i = 0; i < 4; ++i) {

@@ -77,9 +77,10 @@ void makeFont(const FontRecipe& recipe, FileSet& out)
 
 std::vector<FontRecipe> recipes()
 {
-    const GlyphStyle menuNormal{kCream, hex(0xf6d89a), hex(0x5a1414), 2.2, 0.55, 2};
-    const GlyphStyle menuLit{hex(0xffffff), kGold, hex(0x8a2a08), 2.2, 0.55, 2};
-    const GlyphStyle menuPressed{hex(0xffd070), hex(0xe08a20), hex(0x3a0c0c), 2.2, 0.4, 1};
+    // Menu bands: normal cream, highlighted bright gold, pressed deep amber.
+    const GlyphStyle menuNormal{kWhite, kCream.scaled(0.92), hex(0x5a1414), 2.2, 0.55, 2};
+    const GlyphStyle menuLit{hex(0xfff8b0), hex(0xffb020), hex(0xa02008), 2.2, 0.55, 2};
+    const GlyphStyle menuPressed{hex(0xf0a040), hex(0xb05a10), hex(0x2a0808), 2.2, 0.3, 1};
     const GlyphStyle light{kWhite, kCream, hex(0x3a1010), 1.5, 0.5, 1};
     const GlyphStyle dark{hex(0x5a2210), hex(0x3a1408), kCream, 0, 0, 0};
     const GlyphStyle help{hex(0x4a2010), hex(0x2e1208), kCream, 0, 0, 0};

@@ -17,6 +17,8 @@ inline const Rgb kInk = hex(0x3a1408);
 inline const Rgb kWhite = hex(0xffffff);
 inline const Rgb kPine = hex(0x1e6b3c);
 inline const Rgb kNight = hex(0x1b2350);
+inline const Rgb kButtonRed = hex(0xc42032);
+inline const Rgb kButtonGreen = hex(0x2a8a48);
 
 // Gift colours 0 to 7: red, green, blue, yellow, purple, orange, teal, pink.
 inline const std::array<Rgb, 8> kGifts = {hex(0xe0323a), hex(0x3cb04a), hex(0x347ee0), hex(0xf5c920),

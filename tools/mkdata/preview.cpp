@@ -144,23 +144,31 @@ void stripSheet(const fs::path& file)
     save(canvas, file);
 }
 
-bool isScreen(const Image& image)
+enum class Sheet { Screens, Controls, Others };
+
+Sheet sheetOf(const std::string& name, const Image& image)
 {
-    return image.width >= 500 || image.height >= 500;
+    if (image.width >= 500 || image.height >= 500)
+        return Sheet::Screens;
+    bool control = name.find("menu") != std::string::npos || name.find("cursor") != std::string::npos ||
+                   name.find("wand") != std::string::npos || name.find("hint") != std::string::npos ||
+                   name.find("icon") != std::string::npos;
+    return control ? Sheet::Controls : Sheet::Others;
 }
 
-// Every other picture scaled to fit a cell: screens (big pictures) on one
-// sheet, the rest on another.
-void pictureSheet(const fs::path& file, bool screens)
+// Every other picture scaled to fit a cell: screens (big pictures), the
+// controls in all their states, and the rest, on one sheet each.
+void pictureSheet(const fs::path& file, Sheet sheet)
 {
     std::vector<Loaded> pictures;
     for (const std::string& name : picturesIn("data")) {
         Loaded l{name, {}};
         if (load(name, l.image) && !(l.image.height > l.image.width && l.image.height % l.image.width == 0) &&
             name.find("fonts") == std::string::npos && name.find("letters") == std::string::npos &&
-            isScreen(l.image) == screens)
+            sheetOf(name, l.image) == sheet)
             pictures.push_back(std::move(l));
     }
+    const bool screens = sheet == Sheet::Screens;
     const int kCellW = screens ? 420 : 200, kCellH = screens ? 340 : 170, kColumns = screens ? 4 : 7;
     int rows = int(pictures.size() + kColumns - 1) / kColumns;
     Canvas canvas(kCellW * kColumns, kCellH * rows);
@@ -284,8 +292,9 @@ void writePreviews(const fs::path& folder)
     fs::create_directories(folder);
     boardSheet(folder / "board.png");
     stripSheet(folder / "strips.png");
-    pictureSheet(folder / "pictures.png", false);
-    pictureSheet(folder / "screens.png", true);
+    pictureSheet(folder / "pictures.png", Sheet::Others);
+    pictureSheet(folder / "controls.png", Sheet::Controls);
+    pictureSheet(folder / "screens.png", Sheet::Screens);
     fontSheet(folder / "fonts.png");
     std::printf("mkdata: contact sheets in %s\n", folder.string().c_str());
 }

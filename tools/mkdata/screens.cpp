@@ -124,9 +124,28 @@ void sidePanel(cairo_t* cr, const Rgb& accent)
     firTree(cr, 75, 540, 110, 7, 13);
 }
 
+// A mode's background: its colours with a lattice of faint stars and a
+// garland along the top.
 void modeBackground(cairo_t* cr, const Rgb& top, const Rgb& bottom, std::uint32_t seed)
 {
     festiveBackdrop(cr, 620, 570, top, bottom, seed);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 13; ++x) {
+            star(cr, 24 + x * 48 + (y % 2) * 24, 24 + y * 48, 7, 3, 5, 0.3 * (x + y));
+            setColour(cr, kWhite, 0.07);
+            cairo_fill(cr);
+        }
+    cairo_move_to(cr, 0, 8);
+    for (int i = 0; i < 8; ++i)
+        cairo_curve_to(cr, i * 78 + 20, 40, i * 78 + 58, 40, (i + 1) * 78, 8);
+    setColour(cr, kPine);
+    cairo_set_line_width(cr, 9);
+    cairo_stroke(cr);
+    for (int i = 0; i < 8; ++i) {
+        cairo_arc(cr, i * 78 + 39, 31, 6, 0, 2 * M_PI);
+        setColour(cr, kGifts[std::size_t(i)]);
+        cairo_fill(cr);
+    }
 }
 
 // A level picture: an arched window on the level's scene, with more of the
@@ -228,7 +247,7 @@ void addScreenJobs(JobList& jobs)
     add(jobs, "data\\menu\\tip.tga", 480, 320, [](cairo_t* cr) { parchmentPanel(cr, 480, 320); });
     add(jobs, "data\\menu\\help_page.tga", 480, 420, [](cairo_t* cr) { parchmentPanel(cr, 480, 420); });
     add(jobs, "data\\menu\\plate.tga", 150, 44, [](cairo_t* cr) { parchmentPanel(cr, 150, 44, 12); });
-    add(jobs, "data\\menu\\banner.tga", 520, 110, [](cairo_t* cr) { pillButton(cr, 520, 110, 0, kBerry.scaled(1.2)); });
+    add(jobs, "data\\menu\\banner.tga", 520, 110, [](cairo_t* cr) { pillButton(cr, 520, 110, 0, kButtonRed); });
     jobs.push_back({"data\\menu\\episode", [](FileSet& out) {
                         const char* suffix[3] = {"", "_a", "_p"};
                         for (int s = 0; s < 3; ++s) {
