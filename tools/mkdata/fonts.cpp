@@ -37,23 +37,29 @@ void makeFont(const FontRecipe& recipe, FileSet& out)
     int pad = 0;
     for (const GlyphStyle& s : recipe.bands)
         pad = std::max(pad, stylePadding(s));
-    const int lineHeight = raster.ascender() + raster.descender() + 2 * pad;
-    const int baseline = pad + raster.ascender();
-
+    // The line is as tall as the glyphs' ink reaches (accented capitals
+    // included), plus the padding of the look.
     std::vector<std::pair<unsigned, GlyphBitmap>> glyphs;
-    FontMetrics metrics;
-    metrics.lineHeight = lineHeight;
-    int x = 0;
+    int above = 0, below = 0;
     for (unsigned code = 33; code < 256; ++code) {
         GlyphBitmap g;
         if (!shownCode(code) || !raster.render(code, g))
             continue;
+        above = std::max(above, g.top);
+        below = std::max(below, g.height - g.top);
+        glyphs.emplace_back(code, std::move(g));
+    }
+    const int lineHeight = above + below + 2 * pad;
+    const int baseline = pad + above;
+
+    FontMetrics metrics;
+    metrics.lineHeight = lineHeight;
+    int x = 0;
+    for (const auto& [code, g] : glyphs) {
         // The cell spans the glyph's ink and its padding; the blanks before
         // and after make up the pen advance.
         int width = std::max(1, g.width + 2 * pad);
-        Glyph& entry = metrics.glyphs[code];
-        entry = {true, x, 0, g.left - pad, width, g.advance - (g.left - pad) - width};
-        glyphs.emplace_back(code, std::move(g));
+        metrics.glyphs[code] = {true, x, 0, g.left - pad, width, g.advance - (g.left - pad) - width};
         x += width + 1;
     }
     Image sheet(x, lineHeight * int(recipe.bands.size()));
@@ -81,13 +87,13 @@ std::vector<FontRecipe> recipes()
     const GlyphStyle menuNormal{kWhite, kCream.scaled(0.92), hex(0x5a1414), 2.2, 0.55, 2};
     const GlyphStyle menuLit{hex(0xfff8b0), hex(0xffb020), hex(0xa02008), 2.2, 0.55, 2};
     const GlyphStyle menuPressed{hex(0xf0a040), hex(0xb05a10), hex(0x2a0808), 2.2, 0.3, 1};
-    const GlyphStyle light{kWhite, kCream, hex(0x3a1010), 1.5, 0.5, 1};
+    const GlyphStyle light{kWhite, kCream, hex(0x3a1010), 1.0, 0.5, 1};
     const GlyphStyle dark{hex(0x5a2210), hex(0x3a1408), kCream, 0, 0, 0};
     const GlyphStyle help{hex(0x4a2010), hex(0x2e1208), kCream, 0, 0, 0};
     const GlyphStyle combo{hex(0xfff6b0), hex(0xf0a020), hex(0x8a1010), 3, 0.6, 3};
     return {
         {"DATA\\fonts\\fontmenu.tga", kComfortaaBold, 22, {menuNormal, menuLit, menuPressed}},
-        {"DATA\\fonts\\fontStatic.tga", kQuicksandBold, 18, {light}},
+        {"DATA\\fonts\\fontStatic.tga", kQuicksandBold, 17, {light}},
         {"DATA\\fonts\\font_dark.tga", kQuicksandBold, 18, {dark}},
         {"DATA\\fonts\\font_help.tga", kQuicksandBold, 14, {help}},
         {"DATA\\fonts\\combo.jpg", kLobster, 40, {combo}},

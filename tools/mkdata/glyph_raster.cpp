@@ -25,8 +25,6 @@ GlyphRaster::GlyphRaster(const std::string& fontFile, int pixelSize) : ft_(std::
     if (FT_Init_FreeType(&ft_->library) || FT_New_Face(ft_->library, fontFile.c_str(), 0, &ft_->face))
         throw std::runtime_error("cannot open the font " + fontFile + " (install its package, scripts/deps.sh)");
     FT_Set_Pixel_Sizes(ft_->face, 0, FT_UInt(pixelSize));
-    ascender_ = int(std::ceil(ft_->face->size->metrics.ascender / 64.0));
-    descender_ = int(std::ceil(-ft_->face->size->metrics.descender / 64.0));
 }
 
 GlyphRaster::~GlyphRaster() = default;

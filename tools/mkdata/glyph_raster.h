@@ -31,16 +31,12 @@ public:
     GlyphRaster(const GlyphRaster&) = delete;
     GlyphRaster& operator=(const GlyphRaster&) = delete;
 
-    int ascender() const { return ascender_; }
-    int descender() const { return descender_; }  // below the baseline, positive
     // False when the font has no glyph for the code point.
     bool render(unsigned codePoint, GlyphBitmap& out) const;
 
 private:
     struct Library;
     std::unique_ptr<Library> ft_;
-    int ascender_ = 0;
-    int descender_ = 0;
 };
 
 }  // namespace mkdata
