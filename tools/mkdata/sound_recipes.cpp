@@ -6,7 +6,7 @@ namespace mkdata {
 namespace {
 
 // C major around the sixth octave: note numbers for bells.
-constexpr double C5 = 72, D5 = 74, E5 = 76, F5 = 77, G5 = 79, A5 = 81, B5 = 83;
+constexpr double C5 = 72, E5 = 76, F5 = 77, G5 = 79, A5 = 81, B5 = 83;
 constexpr double C6 = 84, D6 = 86, E6 = 88, G6 = 91, C7 = 96;
 
 void bell(Mix& m, double start, double note, double length = 0.5, double volume = 0.5, Wave w = Wave::Bell,
