@@ -199,11 +199,9 @@ void selection(cairo_t* cr, double phase)
     }
 }
 
-// Drawn additively: bright swirls on black.
+// Drawn additively: bright swirls.
 void teleport(cairo_t* cr, double phase)
 {
-    setColour(cr, {0, 0, 0});
-    cairo_paint(cr);
     for (int i = 0; i < 10; ++i) {
         double a = phase * 2 * M_PI + i * 2 * M_PI / 10;
         double r = 16 + 3 * std::sin(a * 2 + phase * 6.28);
@@ -243,7 +241,7 @@ void addBoardJobs(JobList& jobs)
                         addPicture(out, "data\\select.tga", makeStrip(kCell, kCell, 11, selection));
                     }, {}});
     jobs.push_back({"data\\fx\\teleport.tga", [](FileSet& out) {
-                        addPicture(out, "data\\fx\\teleport.tga", makeStrip(kCell, kCell, 6, teleport));
+                        addPicture(out, "data\\fx\\teleport.tga", forAdding(makeStrip(kCell, kCell, 6, teleport)));
                     }, {}});
 }
 

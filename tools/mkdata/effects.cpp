@@ -15,16 +15,6 @@ namespace {
 
 using namespace palette;
 
-// Colour multiplied by alpha, alpha kept: right for additive and alpha use.
-Image forAdding(Image image)
-{
-    for (std::uint32_t& p : image.pixels) {
-        unsigned a = alphaOf(p);
-        p = argb(a, redOf(p) * a / 255, greenOf(p) * a / 255, blueOf(p) * a / 255);
-    }
-    return image;
-}
-
 std::string numbered(const char* format, int n)
 {
     char name[64];

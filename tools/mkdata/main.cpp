@@ -1,6 +1,8 @@
-// mkdata RUN_FOLDER [--manifest FILE] [--preview DIR]
+// mkdata RUN_FOLDER [--manifest FILE] [--code FILE]... [--preview DIR]
 // Generates every picture, font, cursor, sound and music file of the game
 // into RUN_FOLDER/data, deterministically; unchanged jobs are skipped.
+// The --code files (the generator's libraries) are what its output
+// depends on; without them the program file itself stands for them.
 // With --preview, also writes contact sheets (PNG) of what it made.
 #include "tools/mkdata/job_runner.h"
 #include "tools/mkdata/preview.h"
@@ -11,6 +13,7 @@
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,7 +36,7 @@ mkdata::JobList allJobs()
 
 int usage()
 {
-    std::fprintf(stderr, "usage: mkdata RUN_FOLDER [--manifest FILE] [--preview DIR]\n");
+    std::fprintf(stderr, "usage: mkdata RUN_FOLDER [--manifest FILE] [--code FILE]... [--preview DIR]\n");
     return 2;
 }
 
@@ -47,9 +50,12 @@ int main(int argc, char** argv)
     fs::path runFolder = fs::absolute(argv[1]);
     fs::path manifest = runFolder / ".." / "mkdata.manifest";
     fs::path preview;
+    std::vector<fs::path> code;
     for (int i = 2; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--manifest") && i + 1 < argc)
             manifest = fs::absolute(argv[++i]);
+        else if (!std::strcmp(argv[i], "--code") && i + 1 < argc)
+            code.push_back(fs::absolute(argv[++i]));
         else if (!std::strcmp(argv[i], "--preview") && i + 1 < argc)
             preview = fs::absolute(argv[++i]);
         else
@@ -57,9 +63,13 @@ int main(int argc, char** argv)
     }
     try {
         auto start = std::chrono::steady_clock::now();
-        // The program itself is an input of every job: a changed generator
-        // remakes everything.
-        std::uint64_t programKey = mkdata::hashFile(fs::canonical("/proc/self/exe"));
+        // The generator's code is an input of every job: changed drawing or
+        // synthesis remakes everything.
+        if (code.empty())
+            code.push_back(fs::canonical("/proc/self/exe"));
+        std::uint64_t programKey = 0;
+        for (const fs::path& file : code)
+            programKey = mkdata::hashText(std::to_string(mkdata::hashFile(file)), programKey);
         fs::create_directories(runFolder);
         fs::current_path(runFolder);
         mkdata::JobRunner runner(runFolder, manifest, programKey);

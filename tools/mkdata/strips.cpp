@@ -33,4 +33,13 @@ Image keepOffBlack(Image image)
     return image;
 }
 
+Image forAdding(Image image)
+{
+    for (std::uint32_t& p : image.pixels) {
+        unsigned a = alphaOf(p);
+        p = argb(a, redOf(p) * a / 255, greenOf(p) * a / 255, blueOf(p) * a / 255);
+    }
+    return image;
+}
+
 }  // namespace mkdata

@@ -14,5 +14,8 @@ Image makeStrip(int w, int h, int frames, const std::function<void(cairo_t*, dou
 Image makePicture(int w, int h, const std::function<void(cairo_t*)>& draw);
 // Opaque pixels are kept off pure black, which colour-keyed sprites skip.
 Image keepOffBlack(Image image);
+// Colour multiplied by alpha, alpha kept: for pictures drawn additively,
+// whose clear parts must add nothing; drawn with alpha they still look right.
+Image forAdding(Image image);
 
 }  // namespace mkdata
