@@ -99,8 +99,9 @@ void ringGlow(cairo_t* cr, const Rgb& c, double phase)
 // A cut gem turning about its upright axis.
 void gem(cairo_t* cr, double size, const Rgb& c, double phase)
 {
-    double cx = size / 2, cy = size / 2, w = size * 0.42, h = size * 0.44;
     double turn = phase * 2 * M_PI;
+    // The outline narrows as the gem turns edge-on.
+    double cx = size / 2, cy = size / 2, w = size * 0.42 * (0.65 + 0.35 * std::abs(std::cos(turn))), h = size * 0.44;
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     // Outline: a crown on top, a point below.
     double top = cy - h * 0.55, girdle = cy - h * 0.1, bottom = cy + h;

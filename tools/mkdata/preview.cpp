@@ -120,7 +120,7 @@ void stripSheet(const fs::path& file)
     for (const std::string& name : picturesIn("data")) {
         Loaded l{name, {}};
         if (load(name, l.image) && l.image.height > l.image.width && l.image.height % l.image.width == 0 &&
-            name.find("fonts") == std::string::npos)
+            name.find("fonts") == std::string::npos && name.find("letters") == std::string::npos)
             strips.push_back(std::move(l));
     }
     int rowHeight = 0;
