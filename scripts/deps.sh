@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libjpeg62-turbo-dev libvorbis-dev libogg-dev
   libcairo2-dev libfreetype-dev libpng-dev libpixman-1-dev
   libgtest-dev clang libclang-rt-14-dev
+  fonts-comfortaa fonts-lobster fonts-quicksand
 )
 
 missing=()
