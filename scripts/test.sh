@@ -20,6 +20,6 @@ bash "$root/scripts/build.sh" build-asan -DCMAKE_BUILD_TYPE=Debug -DGIFTFALL_SAN
   ctest --output-on-failure -j "$jobs")
 
 echo "== fuzzing corpora"
-bash "$root/scripts/build.sh" build-fuzz -DCMAKE_BUILD_TYPE=Debug -DGIFTFALL_FUZZ=ON -DGIFTFALL_TESTS=OFF \
+bash "$root/scripts/build.sh" build-fuzz --target fuzz_targets -DCMAKE_BUILD_TYPE=Debug -DGIFTFALL_FUZZ=ON -DGIFTFALL_TESTS=OFF \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 bash "$root/tests/fuzz/replay.sh" "$root/build-fuzz"
