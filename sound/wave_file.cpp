@@ -54,7 +54,7 @@ void WaveFile::Rewind()
     dwPos = 0;
 }
 
-std::uint32_t WaveFile::Read(void* buffer, std::uint32_t bytes, bool)
+std::uint32_t WaveFile::readData(unsigned char* buffer, std::uint32_t bytes)
 {
     const std::uint32_t n = std::min(bytes, dwLength - dwPos);
     if (n == 0)
@@ -63,4 +63,19 @@ std::uint32_t WaveFile::Read(void* buffer, std::uint32_t bytes, bool)
     const std::uint32_t got = riffIn.read(buffer, n);
     dwPos += got;
     return got;
+}
+
+std::uint32_t WaveFile::Read(void* buffer, std::uint32_t bytes, bool bLoop)
+{
+    auto* out = static_cast<unsigned char*>(buffer);
+    std::uint32_t done = readData(out, bytes);
+    // A looping read goes on from the start of the data, as long as it yields.
+    while (done < bytes && bLoop && dwPos > 0) {
+        dwPos = 0;
+        const std::uint32_t got = readData(out + done, bytes - done);
+        if (got == 0)
+            break;
+        done += got;
+    }
+    return done;
 }

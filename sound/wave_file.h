@@ -9,10 +9,13 @@ class WaveFile : public SoundFile {
 public:
     int Open(std::string_view path) override;
     void Rewind() override;
-    // Never more than the data chunk holds; bLoop has no effect.
+    // Never more than asked; with bLoop the read goes on from the start of
+    // the data, without it ends with the data.
     std::uint32_t Read(void* buffer, std::uint32_t bytes, bool bLoop) override;
 
 private:
+    std::uint32_t readData(unsigned char* buffer, std::uint32_t bytes);
+
     platform::RiffReader riffIn;
     platform::RiffChunk ckIn;
     platform::RiffChunk ckInRIFF;

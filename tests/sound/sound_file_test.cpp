@@ -42,11 +42,17 @@ TEST(WaveFile, ReportsTheFormatAndReadsNoMoreThanTheData)
     EXPECT_EQ(wave.format.wBitsPerSample, 16);
     EXPECT_EQ(wave.dwLength, 1000u);
     Bytes out(1200, 0xee);
-    EXPECT_EQ(wave.Read(out.data(), 600, true), 600u);
-    EXPECT_EQ(wave.Read(out.data() + 600, 600, true), 400u);
+    EXPECT_EQ(wave.Read(out.data(), 600, false), 600u);
+    EXPECT_EQ(wave.Read(out.data() + 600, 600, false), 400u);
     EXPECT_EQ(out[1000], 0xee) << "nothing past the asked count";
     EXPECT_TRUE(std::equal(pcm.begin(), pcm.end(), out.begin()));
-    EXPECT_EQ(wave.Read(out.data(), 10, true), 0u);
+    EXPECT_EQ(wave.Read(out.data(), 10, false), 0u);
+    wave.Rewind();
+    EXPECT_EQ(wave.Read(out.data(), 900, true), 900u);
+    EXPECT_EQ(wave.Read(out.data(), 1100, true), 1100u) << "loops on from the start";
+    EXPECT_EQ(out[1100], 0xee);
+    EXPECT_TRUE(std::equal(pcm.begin() + 900, pcm.end(), out.begin()));
+    EXPECT_TRUE(std::equal(pcm.begin(), pcm.begin() + 1000, out.begin() + 100));
     wave.Rewind();
     EXPECT_EQ(wave.dwPos, 0u);
     EXPECT_EQ(wave.Read(out.data(), 2, false), 2u);
@@ -66,7 +72,7 @@ TEST(WaveFile, DamagedFilesOpenWithoutDataAndMissingOnesFail)
         EXPECT_EQ(wave.Open("bad.wav"), 0) << i;
         Bytes out(64);
         EXPECT_EQ(wave.dwLength, 0u) << i;
-        EXPECT_EQ(wave.Read(out.data(), 64, false), 0u) << i;
+        EXPECT_EQ(wave.Read(out.data(), 64, true), 0u) << i;
     }
     WaveFile wave;
     EXPECT_EQ(wave.Open("missing.wav"), SOUNDFILE_CANNOT_OPEN);
