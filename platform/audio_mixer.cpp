@@ -21,14 +21,12 @@ struct FrameReader {
 };
 
 // Renders frames with linear interpolation between source frame i and next
-// (i + 1 inside the buffer); the gain moves by its step every frame.
-template <typename Reader>
-void renderRun(const Reader& in, std::uint64_t& position, std::uint64_t step, std::uint32_t frames,
-               std::int64_t nextOffset, RampedGain& gain, float* out)
+// (i + 1 inside the buffer); while ramping the gain moves every frame.
+template <bool Ramping, typename Reader>
+void interpolate(const Reader& in, std::uint64_t& position, std::uint64_t step, std::uint32_t frames,
+                 std::int64_t nextOffset, const RampedGain& gain, float* out)
 {
     float gl = gain.left, gr = gain.right;
-    const float sl = gain.stepLeft, sr = gain.stepRight;
-    const bool ramping = gain.framesLeft > 0;
     std::uint64_t pos = position;
     for (std::uint32_t i = 0; i < frames; ++i) {
         const auto frame = static_cast<std::uint32_t>(pos >> 32);
@@ -37,13 +35,38 @@ void renderRun(const Reader& in, std::uint64_t& position, std::uint64_t step, st
         const float l0 = in.left(frame), r0 = in.right(frame);
         out[2 * i] += (l0 + (in.left(next) - l0) * f) * gl;
         out[2 * i + 1] += (r0 + (in.right(next) - r0) * f) * gr;
-        if (ramping) {
-            gl += sl;
-            gr += sr;
+        if constexpr (Ramping) {
+            gl += gain.stepLeft;
+            gr += gain.stepRight;
         }
         pos += step;
     }
     position = pos;
+}
+
+// The common case: a buffer at the output rate, on a whole frame.
+template <typename Reader>
+void copyFrames(const Reader& in, std::uint64_t& position, std::uint32_t frames, const RampedGain& gain, float* out)
+{
+    const float gl = gain.left, gr = gain.right;
+    const auto first = static_cast<std::uint32_t>(position >> 32);
+    for (std::uint32_t i = 0; i < frames; ++i) {
+        out[2 * i] += in.left(first + i) * gl;
+        out[2 * i + 1] += in.right(first + i) * gr;
+    }
+    position += static_cast<std::uint64_t>(frames) << 32;
+}
+
+template <typename Reader>
+void renderRun(const Reader& in, std::uint64_t& position, std::uint64_t step, std::uint32_t frames,
+               std::int64_t nextOffset, RampedGain& gain, float* out)
+{
+    if (gain.framesLeft > 0)
+        interpolate<true>(in, position, step, frames, nextOffset, gain, out);
+    else if (step == (std::uint64_t(1) << 32) && (position & 0xffffffffu) == 0)
+        copyFrames(in, position, frames, gain, out);
+    else
+        interpolate<false>(in, position, step, frames, nextOffset, gain, out);
     gain.advance(frames);
 }
 

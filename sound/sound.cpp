@@ -95,9 +95,12 @@ void Sound::Unload()
 void Sound::Play(bool loop)
 {
     SoundLock lock;
+    const bool loopedBefore = bLoop;
     bLoop = loop;
     if (!lpDSBuffer)
         return;
+    if (loop && !loopedBefore && fsnd && wholeStreamInRing())
+        refillFromStart();  // the ring holds the track once, then silence
     std::uint32_t dwStatus = 0;
     GERR_CHECK(platform::audioGetStatus(*lpDSBuffer, dwStatus));
     Update();
@@ -126,12 +129,25 @@ void Sound::Stop()
         return;
     GERR_CHECK(platform::audioStop(*lpDSBuffer));
     GERR_CHECK(platform::audioSetPosition(*lpDSBuffer, 0));
-    if (fsnd) {
-        dwWritten = 0;
-        fsnd->Rewind();
-        fill(0, SND_STREAM_SIZE, *fsnd);
-    }
+    if (fsnd)
+        refillFromStart();
     bPlaying = false;
+}
+
+void Sound::refillFromStart()
+{
+    dwWritten = 0;
+    fsnd->Rewind();
+    fill(0, SND_STREAM_SIZE, *fsnd);
+}
+
+// True for a stream shorter than the ring that stands at its start, with
+// the ring filled once since then.
+bool Sound::wholeStreamInRing()
+{
+    std::uint32_t dwPlayPos = 0;
+    GERR_CHECK(platform::audioGetPosition(*lpDSBuffer, dwPlayPos));
+    return fsnd->dwLength < SND_STREAM_SIZE && dwWritten == SND_STREAM_SIZE && dwPlayPos == 0 && !bPlaying;
 }
 
 void Sound::SetVolume(float value)

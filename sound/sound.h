@@ -95,6 +95,8 @@ protected:
 
 private:
     void fill(std::uint32_t offset, std::uint32_t bytes, SoundFile& file);
+    void refillFromStart();
+    bool wholeStreamInRing();
     void serviceStream();
     void serviceFade();
 };
