@@ -340,3 +340,21 @@ TEST(SoundThread, RefillsStreamsOnItsOwn)
     EXPECT_FALSE(SoundIsOn());
     SetSoundVolume(0.0f, SND_MODE_MUSIC);
 }
+
+TEST(SoundDevice, TheDefaultOutputPlaysOrTheGameRunsSilent)
+{
+    // Under the dummy driver SDL either opens its silent device or refuses;
+    // both must leave a working, or a silent, sound system.
+    TempFolder folder;
+    folder.writeBytes("a.wav", wavFile({}, framePcm(4410)));
+    SoundInit(nullptr);
+    SetSoundVolume(1.0f, SND_MODE_EFFECTS);
+    Sound* sound = SoundLoad("a.wav", SND_MODE_EFFECTS);
+    ASSERT_NE(sound, nullptr);
+    EXPECT_EQ(static_cast<bool>(sound->lpDSBuffer), SoundIsOn());
+    sound->Play(false);
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    SoundDone();
+    EXPECT_FALSE(platform::audioIsOpen());
+    SetSoundVolume(0.0f, SND_MODE_EFFECTS);
+}
