@@ -307,7 +307,7 @@ TEST(SoundRegistry, GrowsByHalfAndKeepsHoles)
     TempFolder folder;
     std::vector<Sound*> sounds;
     for (int i = 0; i < 201; ++i)
-        sounds.push_back(new Sound("s" + std::to_string(i), 0));
+        sounds.push_back(new Sound(std::to_string(i).insert(0, "s"), 0));
     EXPECT_EQ(sndList.capacity(), 300u);
     EXPECT_EQ(sndList.count(), 201u);
     delete sounds[5];
