@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <chrono>
 #include <thread>
 
@@ -306,8 +308,11 @@ TEST(SoundRegistry, GrowsByHalfAndKeepsHoles)
 {
     TempFolder folder;
     std::vector<Sound*> sounds;
-    for (int i = 0; i < 201; ++i)
-        sounds.push_back(new Sound(std::to_string(i).insert(0, "s"), 0));
+    for (int i = 0; i < 201; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "s%d", i);
+        sounds.push_back(new Sound(name, 0));
+    }
     EXPECT_EQ(sndList.capacity(), 300u);
     EXPECT_EQ(sndList.count(), 201u);
     delete sounds[5];
