@@ -34,16 +34,16 @@ Bytes countingPcm(std::size_t bytes, int bits)
     return pcm;
 }
 
-Bytes fmtChunk(const WavSpec& spec)
+Bytes fmtChunk(const WavSpec& format)
 {
     Bytes data;
-    const int block = spec.channels * spec.bits / 8;
+    const int block = format.channels * format.bits / 8;
     putU16(data, 1);
-    putU16(data, static_cast<unsigned>(spec.channels));
-    putU32(data, static_cast<std::uint32_t>(spec.rate));
-    putU32(data, static_cast<std::uint32_t>(spec.rate * block));
+    putU16(data, static_cast<unsigned>(format.channels));
+    putU32(data, static_cast<std::uint32_t>(format.rate));
+    putU32(data, static_cast<std::uint32_t>(format.rate * block));
     putU16(data, static_cast<unsigned>(block));
-    putU16(data, static_cast<unsigned>(spec.bits));
+    putU16(data, static_cast<unsigned>(format.bits));
     return chunk("fmt ", data);
 }
 
@@ -68,7 +68,7 @@ Bytes riffWave(const std::vector<Bytes>& chunks)
     return out;
 }
 
-Bytes wavFile(const WavSpec& spec, const Bytes& pcm) { return riffWave({fmtChunk(spec), chunk("data", pcm)}); }
+Bytes wavFile(const WavSpec& format, const Bytes& pcm) { return riffWave({fmtChunk(format), chunk("data", pcm)}); }
 
 Bytes oggTone(int channels, int rate, long frames)
 {

@@ -17,13 +17,13 @@ struct WavSpec {
 Bytes countingPcm(std::size_t bytes, int bits = 16);
 
 // A "fmt " chunk of 16 bytes.
-Bytes fmtChunk(const WavSpec& spec);
+Bytes fmtChunk(const WavSpec& format);
 // Any chunk: id, size, data and the pad byte after odd data.
 Bytes chunk(const char* id, const Bytes& data);
 // "RIFF", the size of what follows, "WAVE", then the chunks.
 Bytes riffWave(const std::vector<Bytes>& chunks);
 // The plain file: fmt then data.
-Bytes wavFile(const WavSpec& spec, const Bytes& pcm);
+Bytes wavFile(const WavSpec& format, const Bytes& pcm);
 
 // An Ogg Vorbis file of frames frames of a 440 Hz tone.
 Bytes oggTone(int channels, int rate, long frames);

@@ -108,12 +108,12 @@ std::uint32_t railColour(double d, double gx, double gy, double px, double py)
     nx /= len, ny /= len, nz /= len;
     const double lx = -0.5, ly = -0.6, lz = 0.62;
     double diffuse = std::max(0.0, nx * lx + ny * ly + nz * lz);
-    double spec = std::pow(std::max(0.0, nz * 0.9 + (nx * lx + ny * ly) * 0.6), 18);
+    double specular = std::pow(std::max(0.0, nz * 0.9 + (nx * lx + ny * ly) * 0.6), 18);
     // Diagonal ribbon stripes; 48 is a multiple of the period, so tiles join.
     double stripe = std::fmod(px + py + 480.0, 16.0);
     bool ribbon = stripe < 5.0 && std::abs(u) < 0.75;
     Rgb base = ribbon ? hex(0xd42a34) : hex(0xf0b43c);
-    Rgb lit = base.scaled(0.35 + 0.85 * diffuse).mixed(hex(0xffffff), std::min(1.0, spec * 0.8));
+    Rgb lit = base.scaled(0.35 + 0.85 * diffuse).mixed(hex(0xffffff), std::min(1.0, specular * 0.8));
     double edge = std::abs(u) > 0.88 ? 0.75 : 1.0;  // darker rim for a crisp outline
     auto to8 = [&](double v) { return unsigned(std::clamp(v * edge, 0.0, 1.0) * 255 + 0.5); };
     return argb(255, to8(lit.r), to8(lit.g), to8(lit.b));
