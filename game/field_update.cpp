@@ -5,6 +5,7 @@
 
 void GameField::update(int ms)
 {
+    rested = false;
     if (landed) {
         playSound("fall");
         landed = false;
@@ -106,6 +107,7 @@ void GameField::refillAfterMove()
 
 void GameField::rest(int ms)
 {
+    rested = true;
     screen.resetChain();
     removedThisMove = 0;
     scoringSteps = 0;

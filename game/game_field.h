@@ -171,6 +171,7 @@ public:
     int scoringSteps = 0;
     int layersClearedThisFrame = 0;
     bool done = false;
+    bool rested = false;  // the last update found the board at rest
     bool landed = false;  // a falling gift came to rest since the last frame
     int hintTimer = 0;
     int elapsed = 0;  // ms of play in this level

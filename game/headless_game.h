@@ -25,7 +25,8 @@ public:
     // One frame of the game screen: the field steps while the level is
     // neither won nor failed; the goal bar and the combo message advance.
     void frame(int ms);
-    bool resting() const { return !field.busy && !field.moveMade; }
+    // The last frame found the board at rest with nothing left to resolve.
+    bool resting() const { return field.rested && !field.busy; }
 
     // FieldScreen.
     void redrawAll() override {}
