@@ -121,6 +121,13 @@ void GameField::rest(int ms)
     } else if (mode == MODE_PUZZLE && !gifts_.empty() && !modalDialog) {
         modalDialog = screen.openDialog("nomovespuzzle");
         return;
+    } else if (mode == MODE_ACTION || mode == MODE_CUBE) {
+        // A spent rainbow can leave a board without a move and no refill
+        // to mend it; the endless modes have no wand to go on with, so the
+        // level ends as when a refill cannot give a move.
+        screen.fillGoal();
+        screen.reportWon();
+        return;
     }
     if (goalMet())
         screen.reportWon();

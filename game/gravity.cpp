@@ -78,8 +78,10 @@ void GameField::gravityInstant()
 
 void GameField::prepareBoard()
 {
+    // The cube mode removes ready-made squares: with its two or three
+    // colours a random board without lines of three hardly ever comes up.
     int rounds = 0;
-    while (scanLines(true)) {
+    while (mode == MODE_CUBE ? scanSquares(true) : scanLines(true)) {
         gravityInstant();
         fillEmptyCells();
         if (++rounds == MAX_PREPARE_ROUNDS) {

@@ -169,7 +169,9 @@ constexpr std::array<CubePattern, 4> SHAPE_B = {{
     {{1, 2, 3, 5}, 4, 3},
 }};
 
-int cubeWindowMove(const GameField& field, const std::array<int, 6>& cells,
+using Colours = std::array<int, MAX_CELLS>;
+
+int cubeWindowMove(const Colours& colours, const std::array<int, 6>& cells,
                    const std::array<CubePattern, 4>& patterns, int x, int y)
 {
     for (const CubePattern& pattern : patterns) {
@@ -178,7 +180,7 @@ int cubeWindowMove(const GameField& field, const std::array<int, 6>& cells,
                 continue;
             bool all = true;
             for (int n : pattern.cells)
-                all = all && field.colourAt(cells[static_cast<std::size_t>(n)]) == colour;
+                all = all && colours[static_cast<std::size_t>(cells[static_cast<std::size_t>(n)])] == colour;
             if (all)
                 return pairOf(cells[static_cast<std::size_t>(pattern.first)],
                               cells[static_cast<std::size_t>(pattern.second)]);
@@ -191,22 +193,27 @@ int cubeWindowMove(const GameField& field, const std::array<int, 6>& cells,
 
 int GameField::findCubeMove() const
 {
+    // The colours are read once: the windows overlap six times over.
+    Colours colours;
+    for (int i = 0; i < count; ++i)
+        colours[static_cast<std::size_t>(i)] = colourAt(i);
+    auto colour = [&colours](int i) { return colours[static_cast<std::size_t>(i)]; };
     const int w = width;
     for (int i = 0; i < count - 2 * w; ++i) {
         if (column(i) > w - 2)
             continue;
         const std::array<int, 6> cells = {i, i + 1, i + w, i + w + 1, i + 2 * w, i + 2 * w + 1};
-        const int x = colourAt(i), y = colourAt(i + 1);
+        const int x = colour(i), y = colour(i + 1);
         if (x < 0 && y < 0)
             continue;
-        if (int move = cubeWindowMove(*this, cells, SHAPE_A, x, y))
+        if (int move = cubeWindowMove(colours, cells, SHAPE_A, x, y))
             return move;
     }
     for (int i = 0; i < count - w; ++i) {
         if (column(i) > w - 3)
             continue;
         const std::array<int, 6> cells = {i, i + 1, i + 2, i + w, i + w + 1, i + w + 2};
-        if (int move = cubeWindowMove(*this, cells, SHAPE_B, colourAt(i), colourAt(i + w)))
+        if (int move = cubeWindowMove(colours, cells, SHAPE_B, colour(i), colour(i + w)))
             return move;
     }
     return 0;
