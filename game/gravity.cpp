@@ -86,7 +86,7 @@ void GameField::prepareBoard()
         fillEmptyCells();
         if (++rounds == MAX_PREPARE_ROUNDS) {
             GERR_REPORT("the board keeps forming lines while it is prepared; it is played as it is");
-            break;
+            return;
         }
     }
     for (int replaced = 0;; ++replaced) {

@@ -44,13 +44,16 @@ void Scorer::queueScore(int code)
 void Scorer::scoreStep()
 {
     const int n = queueLength_;
-    const int factor = std::min(n + chain - 2, MAX_STEP_FACTOR);
+    // A step that queued nothing (the player's own bad line) would drive
+    // the factor below zero and make later cascades of the move lose
+    // points; it stays at 0 or more.
+    const int factor = std::clamp(n + chain - 2, 0, MAX_STEP_FACTOR);
     if (hasGoalBar(field_.mode))
         pendingProgress += static_cast<float>(n);
     for (int i = n - 1; i >= 0; --i)
         scoreEntry(queue_[static_cast<std::size_t>(i)], factor);
     queueLength_ = 0;
-    chain = factor - 1;
+    chain = std::max(factor - 1, 0);
     awardGems();
     field_.colourTally.fill(0);
     field_.colourMean.fill(0);
