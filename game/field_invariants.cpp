@@ -31,7 +31,7 @@ std::string FieldInvariants::check(const GameField& field, int ms)
         int& busy = busyMs_[static_cast<std::size_t>(i)];
         busy = c.busy ? busy + ms : 0;
         if (busy > MAX_BUSY_MS)
-            return cellProblem(i, "busy for more than 20 seconds");
+            return cellProblem(i, "busy for more than 120 seconds");
     }
     std::sort(placed.begin(), placed.end());
     if (std::adjacent_find(placed.begin(), placed.end()) != placed.end())

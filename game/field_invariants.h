@@ -13,9 +13,10 @@ class GameField;
 
 class FieldInvariants {
 public:
-    // Longest time a cell may stay busy (the longest animation is a fall
-    // from the top row plus a birth delay, well below this).
-    static constexpr int MAX_BUSY_MS = 20000;
+    // Longest time a cell may stay busy: the longest animation (a birth
+    // delay and growth, or a fall from the top row) takes about a second;
+    // this matches the time fieldsim gives a board to come to rest.
+    static constexpr int MAX_BUSY_MS = 120000;
 
     // Checks the board after a frame of ms; "" when consistent, otherwise
     // the first broken rule in words.
