@@ -10,20 +10,40 @@ int GameField::findMove() const { return mode == MODE_CUBE ? findCubeMove() : fi
 
 namespace {
 
+// The board as the finder reads it, taken once per search: the windows
+// overlap many times over.
+struct BoardView {
+    std::array<int, MAX_CELLS> colour;
+    std::array<bool, MAX_CELLS> hasGift, unlocked, selectable;
+
+    explicit BoardView(const GameField& field)
+    {
+        for (int i = 0; i < field.count; ++i) {
+            const auto n = static_cast<std::size_t>(i);
+            colour[n] = field.colourAt(i);
+            hasGift[n] = field.cell(i).gift != nullptr;
+            unlocked[n] = field.isUnlocked(i);
+            selectable[n] = field.isSelectable(i);
+        }
+    }
+    int c(int i) const { return colour[static_cast<std::size_t>(i)]; }
+};
+
 // Four cells in a line: X X _ X or X _ X X.
 struct LineWindow {
-    const GameField& field;
+    const BoardView& board;
     int c0, c1, c2, c3;
 
     // The move, or 0 (also when a locked gift blocks the first case).
     int move() const
     {
-        const int x = field.colourAt(c0);
-        if (x < 0 || field.colourAt(c3) != x)
+        const int x = board.c(c0);
+        if (x < 0 || board.c(c3) != x)
             return 0;
-        if (field.colourAt(c2) == x && field.cell(c1).gift)
-            return field.isUnlocked(c0) && field.isUnlocked(c1) ? pairOf(c1, c0) : 0;
-        if (field.colourAt(c1) == x && field.cell(c2).gift && field.isUnlocked(c2) && field.isUnlocked(c3))
+        const auto at = [](int i) { return static_cast<std::size_t>(i); };
+        if (board.c(c2) == x && board.hasGift[at(c1)])
+            return board.unlocked[at(c0)] && board.unlocked[at(c1)] ? pairOf(c1, c0) : 0;
+        if (board.c(c1) == x && board.hasGift[at(c2)] && board.unlocked[at(c2)] && board.unlocked[at(c3)])
             return pairOf(c2, c3);
         return 0;
     }
@@ -32,13 +52,14 @@ struct LineWindow {
 // Two lines of three cells side by side: a = the first line (left column
 // or top row), b = the second; pair r is the r-th cell of each.
 struct TwinWindow {
-    const GameField& field;
+    const BoardView& board;
     std::array<int, 3> a, b;
 
-    int colour(const std::array<int, 3>& line, int r) const { return field.colourAt(line[static_cast<std::size_t>(r)]); }
+    int colour(const std::array<int, 3>& line, int r) const { return board.c(line[static_cast<std::size_t>(r)]); }
     bool selectable(int r) const
     {
-        return field.isSelectable(a[static_cast<std::size_t>(r)]) && field.isSelectable(b[static_cast<std::size_t>(r)]);
+        return board.selectable[static_cast<std::size_t>(a[static_cast<std::size_t>(r)])] &&
+               board.selectable[static_cast<std::size_t>(b[static_cast<std::size_t>(r)])];
     }
     int swapAB(int r) const { return pairOf(a[static_cast<std::size_t>(r)], b[static_cast<std::size_t>(r)]); }
     int swapBA(int r) const { return pairOf(b[static_cast<std::size_t>(r)], a[static_cast<std::size_t>(r)]); }
@@ -113,25 +134,26 @@ int columnWindowsMove(const TwinWindow& w)
 
 int GameField::findLineMove() const
 {
+    const BoardView board(*this);
     const int w = width;
     for (int r = 0; r < height; ++r) {
         for (int j = 0; j + 3 < width; ++j) {
             const int i = r * w + j;
-            if (int move = LineWindow {*this, i, i + 1, i + 2, i + 3}.move())
+            if (int move = LineWindow {board, i, i + 1, i + 2, i + 3}.move())
                 return move;
         }
     }
     for (int k = 0; k < width; ++k) {
         for (int j = 0; j + 3 < height; ++j) {
             const int i = j * w + k;
-            if (int move = LineWindow {*this, i, i + w, i + 2 * w, i + 3 * w}.move())
+            if (int move = LineWindow {board, i, i + w, i + 2 * w, i + 3 * w}.move())
                 return move;
         }
     }
     for (int i = 0; i + 2 < height; ++i) {
         for (int j = 0; j + 1 < width; ++j) {
             const int top = i * w + j;
-            TwinWindow window {*this, {top, top + w, top + 2 * w}, {top + 1, top + w + 1, top + 2 * w + 1}};
+            TwinWindow window {board, {top, top + w, top + 2 * w}, {top + 1, top + w + 1, top + 2 * w + 1}};
             if (int move = rowWindowsMove(window))
                 return move;
         }
@@ -139,7 +161,7 @@ int GameField::findLineMove() const
     for (int j = 0; j + 1 < height; ++j) {
         for (int k = 0; k + 2 < width; ++k) {
             const int top = j * w + k;
-            TwinWindow window {*this, {top, top + 1, top + 2}, {top + w, top + w + 1, top + w + 2}};
+            TwinWindow window {board, {top, top + 1, top + 2}, {top + w, top + w + 1, top + w + 2}};
             if (int move = columnWindowsMove(window))
                 return move;
         }
