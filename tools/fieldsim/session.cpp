@@ -104,6 +104,10 @@ int SimSession::autoplay(int moves)
             return SIM_OK;
         click(1, pairFirst(move));
         click(1, pairSecond(move));
+        // The cube finder does not look at chains: a move onto a locked
+        // gift starts nothing, and the board has no real move left.
+        if (!game_.field.busy)
+            return SIM_OK;
     }
     return settle();
 }
