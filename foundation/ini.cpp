@@ -251,7 +251,10 @@ int iniClearFile(const char* file)
 
 void iniRelease()
 {
+    // Forgetting the name too makes the next call read the file afresh
+    // instead of answering from the freed (empty) contents.
     IniCache& c = cache();
+    c.name.clear();
     c.contents.clear();
     c.contents.shrink_to_fit();
 }

@@ -25,6 +25,13 @@ public:
     virtual void playSound(std::string_view name, int x1, int y1, int x2, int y2) = 0;
     // The birth sound: the file named by "name0" of the bank's "birth" section.
     virtual void playBirth() = 0;
+    // The size of one frame of a picture; a missing picture counts as a
+    // gift's size when it is created.
+    virtual void frameSize(const Sprite* picture, int& width, int& height)
+    {
+        (void)picture;
+        width = height = 44;
+    }
 };
 
 // No pictures and no sounds.

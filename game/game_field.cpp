@@ -58,9 +58,23 @@ bool GameField::loadMap(std::string_view path)
     return true;
 }
 
+// A new board starts at rest with nothing selected: no state of the last
+// level's moves carries over.
+void GameField::resetPlayState()
+{
+    for (Cell& c : cells)
+        c.selected = c.removed = false;
+    selectedCell = -1;
+    teleportSelected = rainbowSelected = false;
+    busy = moveMade = buttonHeld = landed = false;
+    removedSinceScoring = removedThisMove = scoringSteps = layersClearedThisFrame = 0;
+    hintTimer = 0;
+}
+
 void GameField::applyMap(const LevelMap& map)
 {
     removeAllGifts();
+    resetPlayState();
     layers = 0;
     originX = map.originX;
     originY = map.originY;

@@ -14,7 +14,6 @@
 #include <string_view>
 #include <vector>
 
-class Screen;
 class Sprite;
 
 // Mode numbers.
@@ -39,7 +38,16 @@ struct FieldPictures {
     std::array<Sprite*, BORDER_TILES> tiles {};
 };
 
-// One undo step of the puzzle mode: per cell the gift's colour (10 for an
+// A pair of cells (a move, a hint) as one number: first * 1000 + second;
+// 0 for none.
+constexpr int pairOf(int first, int second) { return first * 1000 + second; }
+constexpr int pairFirst(int pair) { return pair / 1000; }
+constexpr int pairSecond(int pair) { return pair % 1000; }
+
+constexpr int MAX_UNDO = 50;
+constexpr int HINT_DELAY_MS = 10000;
+
+// One undo step of the puzzle mode: per cell the gift's colour (0xff for an
 // empty cell) and its lock count.
 struct UndoSnapshot {
     std::array<unsigned char, MAX_CELLS> colours {};
@@ -78,6 +86,52 @@ public:
     void fillEmptyCells();
     void applyPendingLocks();
 
+    // Input from the game screen (button 1 left, 2 right).
+    void onButtonDown(int button, int x, int y);
+    void onButtonUp(int button);
+    void onMouseMove(int x, int y);
+    // The per-frame step.
+    void update(int ms);
+
+    // Moves and matches.
+    void swapCells(int a, int b);
+    bool findMatches();
+    void clearCell(int index, bool immediate);
+    bool hasLine() const;
+    // The first possible move as a cell pair, or 0.
+    int findMove() const;
+
+    // Falling and refill.
+    void gravityAnimated();
+    void gravityInstant();
+    void prepareBoard();
+    void ensureMove();
+    void recolourGrowing();
+
+    // Special gifts, special cells and the wand.
+    void applyRainbow(int target, int rainbow);
+    void teleport(int from, int target);
+    void strikeWithWand(int index);
+    void collectScoreCell(int index, bool byLine);
+    void collectWandCell(int index, bool byLine);
+    void removeLayer(int index);
+
+    // The puzzle mode's undo history.
+    void pushSnapshot();
+    void dropSnapshot();
+    void undo();
+
+    // Sounds of the field, at full volume without pan.
+    void playSound(std::string_view name);
+    FieldEffects& effects() { return screen.effects(); }
+
+    bool isSelectable(int index) const;
+    bool isUnlocked(int index) const;
+    bool areNeighbours(int a, int b) const;
+    int colourAt(int index) const;
+    int row(int index) const { return index / width; }
+    int column(int index) const { return index % width; }
+
     Cell& cell(int index) { return cells[static_cast<std::size_t>(index)]; }
     const Cell& cell(int index) const { return cells[static_cast<std::size_t>(index)]; }
     int centreX(int index) const { return cell(index).x + CELL_SIZE / 2; }
@@ -106,10 +160,25 @@ public:
     // Play and drawing state.
     int selectedCell = -1, hoverCell = -1;
     int pendingSwapBack = -1;
+    bool busy = false;
+    bool moveMade = false;
+    int pressX = 0, pressY = 0;
+    bool buttonHeld = false;
+    bool teleportSelected = false, rainbowSelected = false;
+    int mouseX = -1, mouseY = -1;
+    int removedSinceScoring = 0;
+    int removedThisMove = 0;
+    int scoringSteps = 0;
+    int layersClearedThisFrame = 0;
+    bool done = false;
+    bool rested = false;  // the last update found the board at rest
+    bool landed = false;  // a falling gift came to rest since the last frame
+    int hintTimer = 0;
+    int elapsed = 0;  // ms of play in this level
     bool redraw = false;
     int markerX = 0, markerY = 0;
     bool markerVisible = false;
-    Screen* modalDialog = nullptr;
+    FieldDialog* modalDialog = nullptr;
     std::vector<UndoSnapshot> undoHistory;
     std::array<int, ORDINARY_COLOURS> colourTally {};
     std::array<int, ORDINARY_COLOURS> colourMean {};  // x + 1000 * y
@@ -119,6 +188,32 @@ public:
     FieldScreen& screen;
 
 private:
+    void resetPlayState();
+    void selectCell(int index);
+    void deselectCell(int index);
+    void clearSelection();
+    void setSpecialFlags(int index);
+    void strikeArmedWand(int index);
+    void dragTo(int x, int y);
+    void swapMotion(int a, int b);
+    void swapBack();
+    bool scanLines(bool immediate);
+    bool scanLine(int first, int step, int length, bool immediate);
+    bool scanSquares(bool immediate);
+    bool anyLineOfThree() const;
+    bool anySquare() const;
+    int findLineMove() const;
+    int findCubeMove() const;
+    void runHint(int move, int ms);
+    void tallyColour(int colour, int index);
+    bool updateCell(int index, int ms);
+    void advanceTime(int ms);
+    bool goalMet() const;
+    void checkGoal();
+    void resolveBusyBoard(int ms);
+    void rest(int ms);
+    void refillAfterMove();
+    bool replaceRandomGift();
     void loadPictures();
     void loadTuning();
     void applyMap(const LevelMap& map);

@@ -40,11 +40,19 @@ public:
     float bounce = 0.0f;  // hover excitement
     bool dead = false;
     bool selected = false;
-    bool hover = false;
+    bool hover = false;  // under the mouse this frame
     int helpState = 0;
     int helpOffset = 0;
     bool animating = false;
 
+    // Advances the gift by its state; called every frame for every gift.
+    void update(int ms);
+
     GameField* owner = nullptr;
     std::list<Gift>::iterator self;  // its place in the owner's gift list
+
+private:
+    void grow(int ms);
+    void idle(int ms);
+    void hoverBounce(bool hovered, GameField& field);
 };
