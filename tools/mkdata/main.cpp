@@ -44,7 +44,7 @@ int usage()
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
+    if (argc < 2 || argv[1][0] == '-')
         return usage();
     namespace fs = std::filesystem;
     fs::path runFolder = fs::absolute(argv[1]);
