@@ -165,6 +165,13 @@ Rect windowRect(Window* window)
     return { x - left, y - top, x + w + right, y + h + bottom };
 }
 
+void clientPosition(Window* window, int& x, int& y)
+{
+    x = y = 0;
+    if (window)
+        SDL_GetWindowPosition(window->sdl, &x, &y);
+}
+
 bool moveWindow(Window* window, int x, int y, int width, int height)
 {
     if (!window)

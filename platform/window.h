@@ -51,6 +51,8 @@ void restoreWindow(Window* window);
 // (origin 0, 0, in window pixels).
 Rect windowRect(Window* window);
 Rect clientRect(Window* window);
+// Screen position of the client area's top-left corner.
+void clientPosition(Window* window, int& x, int& y);
 // Moves the window so that its client area is width x height at (x, y).
 bool moveWindow(Window* window, int x, int y, int width, int height);
 // Full screen on the desktop's own resolution, or back to a window.
