@@ -19,15 +19,16 @@ void copyName(char (&field)[kNameSize], const std::string& name)
     std::memcpy(field, name.data(), std::min<std::size_t>(name.size(), kNameSize - 1));
 }
 
-// "dir\name.ext" -> "dir\_name.tga"; no folder gives "\_name.tga".
+// "dir\name.ext" -> "dir\_name.tga"; a name without a folder gets its
+// companion beside it, "_name.tga" (not at the root).
 std::string companionName(const std::string& name)
 {
     const std::size_t slash = name.rfind('\\');
-    const std::string folder = slash == std::string::npos ? "" : name.substr(0, slash);
+    const std::string folder = slash == std::string::npos ? "" : name.substr(0, slash + 1);
     std::string file = slash == std::string::npos ? name : name.substr(slash + 1);
     const std::size_t dot = file.rfind('.');
     file = (dot == std::string::npos ? file + "." : file.substr(0, dot + 1)) + "tga";
-    return folder + "\\_" + file;
+    return folder + "_" + file;
 }
 
 // The decoder's sizes, if they describe a picture the sprite can hold.
