@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 using WindowHandle = platform::Window*;
 
@@ -37,6 +38,8 @@ void graphDeleteSprite(Sprite* sprite);
 Sprite* graphRegister(std::unique_ptr<Sprite> sprite);
 // The first registered sprite with that name (any case), or nullptr.
 Sprite* graphFindSprite(const char* name);
+// "dir\\name.ext" -> "dir\\_name.tga": the alpha companion's name.
+std::string spriteCompanionName(const std::string& name);
 // Loads or reloads a sprite's image from its names.
 void spriteLoad(Sprite* sprite);
 

@@ -21,7 +21,9 @@ void copyName(char (&field)[kNameSize], const std::string& name)
 
 // "dir\name.ext" -> "dir\_name.tga"; a name without a folder gets its
 // companion beside it, "_name.tga" (not at the root).
-std::string companionName(const std::string& name)
+}  // namespace
+
+std::string spriteCompanionName(const std::string& name)
 {
     const std::size_t slash = name.rfind('\\');
     const std::string folder = slash == std::string::npos ? "" : name.substr(0, slash + 1);
@@ -30,6 +32,8 @@ std::string companionName(const std::string& name)
     file = (dot == std::string::npos ? file + "." : file.substr(0, dot + 1)) + "tga";
     return folder + "_" + file;
 }
+
+namespace {
 
 // The decoder's sizes, if they describe a picture the sprite can hold.
 bool takeSizes(Sprite* sprite, const ImageFile& image)
@@ -158,7 +162,7 @@ Sprite* graphLoadSprite(const char* name, const char* companion, int reload)
     }
     Sprite* sprite = graphRegister(std::make_unique<Sprite>());
     copyName(sprite->szName, wanted);
-    copyName(sprite->szMaskName, companion ? std::string(companion) : companionName(wanted));
+    copyName(sprite->szMaskName, companion ? std::string(companion) : spriteCompanionName(wanted));
     spriteLoad(sprite);
     return sprite;
 }
