@@ -252,6 +252,7 @@ int iniClearFile(const char* file)
 void iniRelease()
 {
     IniCache& c = cache();
+    c.name.clear();  // the next call reads its file afresh
     c.contents.clear();
     c.contents.shrink_to_fit();
 }

@@ -1,5 +1,6 @@
 #include "platform/sdl_window.h"
 
+#include "platform/display.h"
 #include "platform/single_instance.h"
 
 #include <memory>
@@ -57,6 +58,7 @@ Window* createWindow(const char* title, int x, int y, int width, int height, Win
     if (!sdl)
         return nullptr;
     theWindow = std::make_unique<Window>(Window { sdl, proc });
+    queue() = Queue {};  // a quit left from an earlier window does not end this one
     SDL_StartTextInput();
     return theWindow.get();
 }
@@ -67,6 +69,7 @@ void destroyWindow(Window* window)
         return;
     if (window->proc)
         window->proc(MSG_DESTROY, 0, 0);
+    displayClose();  // the renderer goes with the window
     SDL_StopTextInput();
     SDL_DestroyWindow(window->sdl);
     theWindow.reset();
