@@ -82,7 +82,9 @@ void graphInit(int width, int height, int bitsPerPixel, int fullScreen, WindowHa
             fitClientArea(width, height);
     if (!BackBuffer->lpSurface)
         createBackBuffer(width, height, bitsPerPixel);
-    if (newWindow || !state.displayOpen)
+    // A new renderer for every mode: the old one may hold the window's
+    // previous surface.
+    if (newWindow || !state.displayOpen || (fullScreen ? 1 : 0) != state.currentMode)
         openDisplay();
     state.currentMode = fullScreen ? 1 : 0;
 }

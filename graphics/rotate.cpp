@@ -1,7 +1,7 @@
 #include "graphics/rotate.h"
 
 #include "graphics/angle_tables.h"
-#include "graphics/pixel_format.h"
+#include "graphics/pixel_ops.h"
 
 #include <algorithm>
 #include <bit>
@@ -27,16 +27,6 @@ Gradients gradients(float a, float b, float c, const Corner* p, float d, float s
     const float ddy = ((a - c) * (p[0].x - p[1].x) - (a - b) * (p[0].x - p[2].x)) / guarded(-d);
     const float origin = a - ddx * p[0].x - ddy * p[0].y;
     return { std::llrint(ddx * scale), std::llrint(ddy * scale), std::llrint(origin * scale) };
-}
-
-std::uint16_t blend(std::uint32_t d, std::uint32_t s, int a)
-{
-    std::uint32_t out = 0;
-    for (std::uint32_t mask : { ScreenFormat.redMask, ScreenFormat.greenMask, ScreenFormat.blueMask }) {
-        const std::int32_t dc = static_cast<std::int32_t>(d & mask);
-        out |= static_cast<std::uint32_t>(dc + (((static_cast<std::int32_t>(s & mask) - dc) * a) >> 8)) & mask;
-    }
-    return static_cast<std::uint16_t>(out);
 }
 
 // The texture as the mapper addresses it: sides rounded up to powers of
@@ -65,6 +55,7 @@ struct Texture {
 
 struct Mapper {
     Sprite* dest;
+    const PixelOps* ops;
     Texture texture;
     std::uint32_t mode;
     Gradients u, v;
@@ -86,7 +77,7 @@ struct Mapper {
         if (a >= 248)
             out = texel;
         else if (a > 7)
-            out = blend(out, texel, a);
+            out = ops->blend(out, texel, static_cast<std::uint32_t>(a));
     }
 
     void row(int y, int longX, int shortX, bool middleRight, int clipLeft, int clipRight)
@@ -130,7 +121,8 @@ void DrawTriangle(Sprite* dest, std::uint32_t, std::uint32_t mode, Sprite* sourc
     const int maskW = static_cast<int>(std::bit_ceil(static_cast<unsigned>(W)));
     const int maskH = static_cast<int>(std::bit_ceil(static_cast<unsigned>(H)));
     const int frameRow = source->storedFrame(frame) * H;
-    Mapper mapper { dest,
+    const PixelOps ops16(ScreenFormat);
+    Mapper mapper { dest, &ops16,
                     { source->row(frameRow),
                       source->pAlpha ? source->pAlpha.get() + static_cast<std::size_t>(frameRow) * W : nullptr, W, H,
                       maskW, maskH, std::countr_zero(static_cast<unsigned>(maskW)) },

@@ -1,6 +1,7 @@
 // The blits: the alpha-map, additive, colour-keyed and copy paths, with
 // 16.16 fixed-point nearest-neighbour scaling and clipping.
 #include "graphics/graph.h"
+#include "graphics/pixel_ops.h"
 
 #include <algorithm>
 
@@ -12,24 +13,29 @@ struct Span {
     long long step;
 };
 
-inline std::uint16_t blendAlpha(std::uint32_t d, std::uint32_t s, int a)
-{
-    std::uint32_t out = 0;
-    for (std::uint32_t mask : { ScreenFormat.redMask, ScreenFormat.greenMask, ScreenFormat.blueMask }) {
-        const std::int32_t dc = static_cast<std::int32_t>(d & mask);
-        const std::int32_t delta = static_cast<std::int32_t>(s & mask) - dc;
-        out |= static_cast<std::uint32_t>(dc + ((delta * a) >> 8)) & mask;
-    }
-    return static_cast<std::uint16_t>(out);
-}
+// One destination row of a blit: columns first..last, source position in 16.16.
+struct BlitRow {
+    std::uint16_t* out;
+    const std::uint16_t* in;
+    const std::uint8_t* alpha;
+    long long position, step;
+    int first, last;
 
-inline std::uint16_t addSaturated(std::uint32_t d, std::uint32_t s)
-{
-    std::uint32_t out = 0;
-    for (std::uint32_t mask : { ScreenFormat.redMask, ScreenFormat.greenMask, ScreenFormat.blueMask })
-        out |= std::min((s & mask) + (d & mask), mask);
-    return static_cast<std::uint16_t>(out);
-}
+    template <typename PerPixel>
+    void walk(PerPixel pixel) const
+    {
+        if (step == 0x10000) {  // unscaled: the source column moves with the destination
+            const std::uint16_t* from = in + (position >> 16) - first;
+            const std::uint8_t* mask = alpha ? alpha + (position >> 16) - first : nullptr;
+            for (int x = first; x < last; ++x)
+                pixel(out[x], from[x], mask ? mask[x] : 255);
+            return;
+        }
+        long long p = position;
+        for (int x = first; x < last; ++x, p += step)
+            pixel(out[x], in[p >> 16], alpha ? alpha[p >> 16] : 255);
+    }
+};
 
 enum class Path { AlphaMap, Additive, Hardware, Copy };
 
@@ -102,35 +108,37 @@ void spriteBlit(Sprite* destination, int dx, int dy, int dw, int dh, Sprite* sou
     source->Lock();
     if (!destination->pPixels || !source->pPixels)
         return;
-    // Source pixels outside the image are never read.
-    const long long sourceRows = source->storedRows(), sourceColumns = source->nWidth;
+    // Source pixels outside the image are never read: the columns whose
+    // source lies inside are found once per blit.
+    int firstX = columns.first, lastX = columns.last;
+    while (firstX < lastX && (columns.start + (firstX - columns.first) * columns.step) < 0)
+        ++firstX;
+    while (lastX > firstX && ((columns.start + (lastX - 1 - columns.first) * columns.step) >> 16) >= source->nWidth)
+        --lastX;
+    const PixelOps ops16(ScreenFormat);
+    const long long sourceRows = source->storedRows();
     long long rowPosition = rows.start;
     for (int y = rows.first; y < rows.last; ++y, rowPosition += rows.step) {
         const long long sourceRow = frameRow + (rowPosition >> 16);
         if (sourceRow < 0 || sourceRow >= sourceRows)
             continue;
-        const std::uint16_t* in = source->row(static_cast<int>(sourceRow));
-        const std::uint8_t* alpha = source->pAlpha ? source->pAlpha.get() + sourceRow * sourceColumns : nullptr;
-        std::uint16_t* out = destination->row(y);
-        long long columnPosition = columns.start;
-        for (int x = columns.first; x < columns.last; ++x, columnPosition += columns.step) {
-            const long long sourceColumn = columnPosition >> 16;
-            if (sourceColumn < 0 || sourceColumn >= sourceColumns)
-                continue;
-            const std::uint16_t s = in[sourceColumn];
-            if (path == Path::AlphaMap) {
-                const int a = alpha[sourceColumn];
+        BlitRow row { destination->row(y), source->row(static_cast<int>(sourceRow)),
+                      source->pAlpha ? source->pAlpha.get() + sourceRow * source->nWidth : nullptr,
+                      columns.start + (firstX - columns.first) * columns.step, columns.step, firstX, lastX };
+        if (path == Path::AlphaMap)
+            row.walk([&](std::uint16_t& d, std::uint16_t s, int a) {
                 if (a >= 240)
-                    out[x] = s;
+                    d = s;
                 else if (a >= 16)
-                    out[x] = blendAlpha(out[x], s, a);
-            } else if (path == Path::Additive) {
+                    d = ops16.blend(d, s, static_cast<std::uint32_t>(a));
+            });
+        else if (path == Path::Additive)
+            row.walk([&](std::uint16_t& d, std::uint16_t s, int) {
                 if (s != 0)
-                    out[x] = addSaturated(out[x], s);
-            } else {
-                out[x] = s;
-            }
-        }
+                    d = ops16.add(d, s);
+            });
+        else
+            row.walk([](std::uint16_t& d, std::uint16_t s, int) { d = s; });
     }
 }
 
@@ -173,6 +181,7 @@ void Sprite::DrawFaded(int x, int y, Sprite* source, int alpha, int frame)
     const int frameRow = source->storedFrame(frame) * source->nHeight;
     const int top = std::max<int>({ rcClip.top, 0, y }), bottom = std::min<int>({ rcClip.bottom, storedRows(), y + source->nHeight });
     const int left = std::max<int>({ rcClip.left, 0, x }), right = std::min<int>({ rcClip.right, nWidth, x + source->nWidth });
+    const PixelOps ops16(ScreenFormat);
     for (int ty = top; ty < bottom; ++ty) {
         const int sourceRow = frameRow + (ty - y);
         const std::uint16_t* in = source->row(sourceRow);
@@ -181,7 +190,7 @@ void Sprite::DrawFaded(int x, int y, Sprite* source, int alpha, int frame)
         for (int tx = left; tx < right; ++tx) {
             const int k = (mask[tx - x] * alpha) >> 8;
             if (k > 15)
-                out[tx] = blendAlpha(out[tx], in[tx - x], k);
+                out[tx] = ops16.blend(out[tx], in[tx - x], static_cast<std::uint32_t>(k));
         }
     }
 }

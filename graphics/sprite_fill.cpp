@@ -1,5 +1,6 @@
 // Colour fills, blended fills and darkening of a sprite's rectangle.
 #include "graphics/graph.h"
+#include "graphics/pixel_ops.h"
 
 #include <algorithm>
 
@@ -61,13 +62,11 @@ void Sprite::FillRect(int left, int top, int right, int bottom, std::uint32_t co
         solidFill(*this, area, static_cast<std::uint16_t>(colorToScreen(color)));
         return;
     }
-    const std::uint32_t channel[3] = { colorRed(color), colorGreen(color), colorBlue(color) };
-    const std::uint32_t mask[3] = { ScreenFormat.redMask, ScreenFormat.greenMask, ScreenFormat.blueMask };
+    // ((p AND M) x (255 - a) + C x a) >> 8, AND M, for the three channels at once.
+    const PixelOps ops(ScreenFormat);
+    const std::uint64_t tint = ops.spread(colorToScreen(color)) * a, channels = ops.spread(0xFFFF);
     forEachPixel(*this, area, [&](std::uint32_t p) {
-        std::uint32_t out = 0;
-        for (int c = 0; c < 3; ++c)
-            out |= (((p & mask[c]) * (255 - a) + channel[c] * a) >> 8) & mask[c];
-        return static_cast<std::uint16_t>(out);
+        return PixelOps::collapse(((ops.spread(p) * (255 - a) + tint) >> 8) & channels);
     });
 }
 
@@ -81,11 +80,6 @@ void Sprite::Darken(int left, int top, int right, int bottom, int amount)
         return;
     }
     const std::uint32_t keep = 255 - static_cast<std::uint32_t>(amount);
-    const std::uint32_t mask[3] = { ScreenFormat.redMask, ScreenFormat.greenMask, ScreenFormat.blueMask };
-    forEachPixel(*this, area, [&](std::uint32_t p) {
-        std::uint32_t out = 0;
-        for (int c = 0; c < 3; ++c)
-            out |= (((p & mask[c]) * keep) >> 8) & mask[c];
-        return static_cast<std::uint16_t>(out);
-    });
+    const PixelOps ops(ScreenFormat);
+    forEachPixel(*this, area, [&](std::uint32_t p) { return ops.darken(p, keep); });
 }

@@ -1,5 +1,6 @@
 #include "platform/surface.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 
@@ -89,6 +90,10 @@ std::int32_t Surface::blit(const SurfaceRect& target, const Surface& source, con
         snapshot = pixels_;
         sourcePixels = snapshot.data();
     }
+    if (targetW == fromW && targetH == fromH) {
+        copyRows(target, sourcePixels, source.width_, from, keyed ? &source : nullptr);
+        return DD_OK;
+    }
     for (long long y = 0; y < targetH; ++y) {
         const long long sy = from.top + y * fromH / targetH;
         const std::uint16_t* in = sourcePixels + sy * source.width_;
@@ -100,6 +105,23 @@ std::int32_t Surface::blit(const SurfaceRect& target, const Surface& source, con
         }
     }
     return DD_OK;
+}
+
+void Surface::copyRows(const SurfaceRect& target, const std::uint16_t* sourcePixels, int sourceWidth,
+                       const SurfaceRect& from, const Surface* keyedSource)
+{
+    const int w = target.right - target.left;
+    for (int y = 0; y < target.bottom - target.top; ++y) {
+        const std::uint16_t* in = sourcePixels + static_cast<std::size_t>(from.top + y) * sourceWidth + from.left;
+        std::uint16_t* out = pixels_.data() + static_cast<std::size_t>(target.top + y) * width_ + target.left;
+        if (!keyedSource) {
+            std::copy(in, in + w, out);
+            continue;
+        }
+        for (int x = 0; x < w; ++x)
+            if (in[x] < keyedSource->keyLow_ || in[x] > keyedSource->keyHigh_)
+                out[x] = in[x];
+    }
 }
 
 std::int32_t Surface::getDC(DeviceContext*& context)

@@ -75,6 +75,9 @@ public:
 private:
     Surface(int width, int height, SurfaceFormat format);
     bool validRect(const SurfaceRect& rect, int width, int height) const;
+    // An unscaled copy (skipping the key of keyedSource when given).
+    void copyRows(const SurfaceRect& target, const std::uint16_t* sourcePixels, int sourceWidth,
+                  const SurfaceRect& from, const Surface* keyedSource);
 
     int width_, height_;
     SurfaceFormat format_;

@@ -9,7 +9,8 @@ inline std::vector<unsigned char> tgaFile(int width, int height, int bits, bool 
                                           const std::vector<unsigned char>& pixels, bool colorMap = false,
                                           const std::vector<unsigned char>& map = {})
 {
-    std::vector<unsigned char> file(18, 0);
+    const std::size_t mapSize = colorMap ? 768 : 0;
+    std::vector<unsigned char> file(18 + mapSize + pixels.size(), 0);
     file[1] = colorMap ? 1 : 0;
     file[2] = 2;
     file[12] = static_cast<unsigned char>(width);
@@ -18,12 +19,10 @@ inline std::vector<unsigned char> tgaFile(int width, int height, int bits, bool 
     file[15] = static_cast<unsigned char>(height >> 8);
     file[16] = static_cast<unsigned char>(bits);
     file[17] = topDown ? 0x20 : 0;
-    if (colorMap) {
-        std::vector<unsigned char> full(map);
-        full.resize(768, 0);
-        file.insert(file.end(), full.begin(), full.end());
-    }
-    file.insert(file.end(), pixels.begin(), pixels.end());
+    for (std::size_t i = 0; i < map.size() && i < mapSize; ++i)
+        file[18 + i] = map[i];
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        file[18 + mapSize + i] = pixels[i];
     return file;
 }
 
