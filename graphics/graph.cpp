@@ -15,6 +15,13 @@ struct DisplayState {
 
 DisplayState state;
 
+// The display's window while it still exists (closing it destroys it
+// before the shut-down runs).
+platform::Window* liveWindow()
+{
+    return state.window && state.window == platform::currentWindow() ? state.window : nullptr;
+}
+
 platform::SurfaceFormat screenSurfaceFormat()
 {
     return { ScreenFormat.redMask, ScreenFormat.greenMask, ScreenFormat.blueMask };
@@ -91,7 +98,7 @@ void graphInit(int width, int height, int bitsPerPixel, int fullScreen, WindowHa
 
 void graphSetWindow(int width, int height, int fullScreen)
 {
-    if (!state.window)
+    if (!liveWindow())
         return;
     const bool full = fullScreen != 0;
     if (full != (state.currentMode != 0) || state.currentMode == -1)
@@ -120,10 +127,10 @@ void graphPresent()
 {
     if (!BackBuffer || !BackBuffer->lpSurface)
         return;
-    if (state.window && state.currentMode == 0 && platform::clientRect(state.window).width() != BackBuffer->nWidth)
+    if (liveWindow() && state.currentMode == 0 && platform::clientRect(state.window).width() != BackBuffer->nWidth)
         graphSetWindow(BackBuffer->nWidth, BackBuffer->nHeight, state.currentMode);
     BackBuffer->Unlock();
-    if (state.displayOpen)
+    if (state.displayOpen && liveWindow())
         GERR_CHECK(!platform::displayPresent(BackBuffer->lpSurface->pixelData(), BackBuffer->nWidth * 2));
 }
 
@@ -132,7 +139,7 @@ void graphClose()
     registryDeleteAll();
     BackBuffer = nullptr;
     platform::displayClose();
-    if (state.window && state.currentMode != 0)
+    if (liveWindow() && state.currentMode != 0)
         platform::setWindowFullScreen(state.window, false);
     state = DisplayState {};
 }

@@ -133,10 +133,8 @@ void spriteBlit(Sprite* destination, int dx, int dy, int dw, int dh, Sprite* sou
                     d = ops16.blend(d, s, static_cast<std::uint32_t>(a));
             });
         else if (path == Path::Additive)
-            row.walk([&](std::uint16_t& d, std::uint16_t s, int) {
-                if (s != 0)
-                    d = ops16.add(d, s);
-            });
+            // A source of 0 adds nothing, so it needs no test of its own.
+            row.walk([&](std::uint16_t& d, std::uint16_t s, int) { d = ops16.add(d, s); });
         else
             row.walk([](std::uint16_t& d, std::uint16_t s, int) { d = s; });
     }

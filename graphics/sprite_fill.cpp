@@ -80,6 +80,12 @@ void Sprite::Darken(int left, int top, int right, int bottom, int amount)
         return;
     }
     const std::uint32_t keep = 255 - static_cast<std::uint32_t>(amount);
+    if (area.empty())
+        return;
+    Lock();
+    if (!pPixels)
+        return;
     const PixelOps ops(ScreenFormat);
-    forEachPixel(*this, area, [&](std::uint32_t p) { return ops.darken(p, keep); });
+    for (int y = area.top; y < area.bottom; ++y)
+        ops.darkenRow(row(y) + area.left, area.right - area.left, keep);
 }
