@@ -59,7 +59,12 @@ void forEachPixel(const SourcePixels& source, const DestLayout& dest, Convert co
 {
     const int w = std::min(dest.width, std::abs(source.width));
     const int h = std::min(dest.height, std::abs(source.height));
-    for (int y = 0; y < h; ++y)
+    // Only the rows the block holds (a damaged file may promise far more).
+    const std::size_t held = source.rowBytes ? (source.bytes.size() + source.rowBytes - 1) / source.rowBytes : 0;
+    const int heldRows = static_cast<int>(std::min<std::size_t>(held, static_cast<std::size_t>(std::abs(source.height))));
+    const int first = source.height < 0 ? std::max(0, std::abs(source.height) - heldRows) : 0;
+    const int last = source.height < 0 ? h : std::min(h, heldRows);
+    for (int y = first; y < last; ++y)
         for (int x = 0; x < w; ++x) {
             std::uint32_t pixel;
             if (!readPixel(source, x, y, pixel))

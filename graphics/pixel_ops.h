@@ -43,12 +43,13 @@ public:
     {
         const std::uint16_t r = static_cast<std::uint16_t>(red_), g = static_cast<std::uint16_t>(green_),
                             b = static_cast<std::uint16_t>(blue_);
-        const std::uint32_t k = keep << 8;
+        const std::uint16_t k = static_cast<std::uint16_t>(keep << 8);
         for (int i = 0; i < count; ++i) {
             const std::uint16_t p = pixels[i];
-            const std::uint16_t dr = static_cast<std::uint16_t>((std::uint32_t(p & r) * k) >> 16) & r;
-            const std::uint16_t dg = static_cast<std::uint16_t>((std::uint32_t(p & g) * k) >> 16) & g;
-            const std::uint16_t db = static_cast<std::uint16_t>((std::uint32_t(p & b) * k) >> 16) & b;
+            const std::uint16_t pr = p & r, pg = p & g, pb = p & b;
+            const std::uint16_t dr = static_cast<std::uint16_t>((std::uint32_t { pr } * k) >> 16) & r;
+            const std::uint16_t dg = static_cast<std::uint16_t>((std::uint32_t { pg } * k) >> 16) & g;
+            const std::uint16_t db = static_cast<std::uint16_t>((std::uint32_t { pb } * k) >> 16) & b;
             pixels[i] = static_cast<std::uint16_t>(dr | dg | db);
         }
     }
