@@ -1,8 +1,4 @@
 // Entry of the game executable: runs in the run folder, which holds its data.
-#include <cstdio>
+#include "shell/runwin.h"
 
-int main()
-{
-    std::puts("Giftfall: the window arrives with the display layer.");
-    return 0;
-}
+int main() { return runGame(); }
