@@ -1,7 +1,7 @@
 #include "sound/sound.h"
 
 #include "foundation/gerr.h"
-#include "platform/audio_alert.h"
+#include "platform/message_box.h"
 #include "sound/sound_engine.h"
 #include "sound/sound_lock.h"
 #include "sound/sound_registry.h"
@@ -66,7 +66,7 @@ void Sound::Load()
     fsnd = CreateSoundFile(fileName);
     if (!fsnd || fsnd->Open(fileName) != SOUNDFILE_OK) {
         fsnd.reset();
-        platform::audioAlert("sound file is bad", fileName.c_str());
+        platform::showMessageBox(fileName.c_str(), "sound file is bad");
         return;
     }
     dwWritten = 0;

@@ -1,4 +1,5 @@
 #include "platform/audio_mixer.h"
+#include "platform/message_box.h"
 #include "sound/ogg_file.h"
 #include "sound/sound.h"
 #include "sound/sound_engine.h"
@@ -10,9 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 TEST(ToDirectVolume, FollowsTheReferenceCurve)
@@ -73,6 +74,10 @@ TEST_F(SoundEngine, BadFilesLeaveTheSoundWithoutABuffer)
         ogg.resize(ogg.size() / 2);
         return ogg;
     }());
+    std::vector<std::string> boxes;
+    platform::setMessageBoxObserver([&boxes](const std::string& text, const std::string& caption) {
+        boxes.push_back(caption + ": " + text);
+    });
     for (const char* name : {"missing.wav", "empty.wav", "garbage.wav", "nodata.wav", "adpcm.wav", "garbage.ogg",
                              "x.mp3"}) {
         Sound* sound = SoundLoad(name, 0);
@@ -81,6 +86,9 @@ TEST_F(SoundEngine, BadFilesLeaveTheSoundWithoutABuffer)
         EXPECT_FALSE(sound->fsnd) << name;
         EXPECT_EQ(SoundFind(name), sound);
     }
+    platform::setMessageBoxObserver({});
+    EXPECT_NE(std::find(boxes.begin(), boxes.end(), "sound file is bad: missing.wav"), boxes.end());
+    EXPECT_NE(std::find(boxes.begin(), boxes.end(), "sound file is bad: x.mp3"), boxes.end());
     Sound* half = SoundLoad("half.ogg", SND_MODE_MUSIC);
     half->Play(true);
     for (int i = 0; i < 40; ++i)
