@@ -6,13 +6,13 @@
 #include "platform/paths.h"
 #include "sound/sound.h"
 #include "sound/sound_engine.h"
+#include "tools/mkdata/ogg_writer.h"
 
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
-#include <vorbis/vorbisenc.h>
 
 namespace {
 
@@ -56,63 +56,18 @@ Bytes effectWav()
     return out;
 }
 
-void appendPage(Bytes& out, const ogg_page& page)
-{
-    out.insert(out.end(), page.header, page.header + page.header_len);
-    out.insert(out.end(), page.body, page.body + page.body_len);
-}
-
 // A stereo Ogg Vorbis track of a tone.
 Bytes oggTrack(int seconds, float hz)
 {
-    vorbis_info info;
-    vorbis_info_init(&info);
-    vorbis_encode_init_vbr(&info, 2, kRate, 0.4f);
-    vorbis_comment comment;
-    vorbis_comment_init(&comment);
-    vorbis_dsp_state dsp;
-    vorbis_analysis_init(&dsp, &info);
-    vorbis_block block;
-    vorbis_block_init(&dsp, &block);
-    ogg_stream_state stream;
-    ogg_stream_init(&stream, 7);
-    ogg_packet headers[3];
-    vorbis_analysis_headerout(&dsp, &comment, &headers[0], &headers[1], &headers[2]);
-    for (ogg_packet& header : headers)
-        ogg_stream_packetin(&stream, &header);
-    Bytes out;
-    ogg_page page;
-    while (ogg_stream_flush(&stream, &page))
-        appendPage(out, page);
+    std::vector<std::int16_t> pcm;
     const long frames = long {seconds} * kRate;
-    for (long done = 0; done <= frames;) {
-        const long n = std::min(4096L, frames - done);
-        if (n > 0) {
-            float** buffer = vorbis_analysis_buffer(&dsp, static_cast<int>(n));
-            for (long i = 0; i < n; ++i)
-                buffer[0][i] = buffer[1][i] = tone(done + i, hz);
-        }
-        vorbis_analysis_wrote(&dsp, static_cast<int>(n));
-        done += n > 0 ? n : 1;
-        while (vorbis_analysis_blockout(&dsp, &block) == 1) {
-            vorbis_analysis(&block, nullptr);
-            vorbis_bitrate_addblock(&block);
-            ogg_packet packet;
-            while (vorbis_bitrate_flushpacket(&dsp, &packet)) {
-                ogg_stream_packetin(&stream, &packet);
-                while (ogg_stream_pageout(&stream, &page))
-                    appendPage(out, page);
-            }
-        }
+    pcm.reserve(static_cast<std::size_t>(frames * 2));
+    for (long f = 0; f < frames; ++f) {
+        const auto v = static_cast<std::int16_t>(tone(f, hz) * 32767.0f);
+        pcm.push_back(v);
+        pcm.push_back(v);
     }
-    while (ogg_stream_flush(&stream, &page))
-        appendPage(out, page);
-    ogg_stream_clear(&stream);
-    vorbis_block_clear(&block);
-    vorbis_dsp_clear(&dsp);
-    vorbis_comment_clear(&comment);
-    vorbis_info_clear(&info);
-    return out;
+    return mkdata::encodeOgg(pcm, 2, kRate, 0.4f);
 }
 
 double milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }

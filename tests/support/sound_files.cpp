@@ -1,9 +1,10 @@
 #include "support/sound_files.h"
 
+#include "tools/mkdata/ogg_writer.h"
+
 #include <cmath>
 #include <cstring>
 #include <algorithm>
-#include <vorbis/vorbisenc.h>
 
 namespace {
 
@@ -18,8 +19,6 @@ void putU32(Bytes& out, std::uint32_t v)
     putU16(out, v & 0xffff);
     putU16(out, v >> 16);
 }
-
-void append(Bytes& out, const unsigned char* data, long size) { out.insert(out.end(), data, data + size); }
 
 }  // namespace
 
@@ -72,69 +71,12 @@ Bytes wavFile(const WavSpec& format, const Bytes& pcm) { return riffWave({fmtChu
 
 Bytes oggTone(int channels, int rate, long frames)
 {
-    vorbis_info info;
-    vorbis_info_init(&info);
-    vorbis_encode_init_vbr(&info, channels, rate, 0.3f);
-    vorbis_comment comment;
-    vorbis_comment_init(&comment);
-    vorbis_dsp_state dsp;
-    vorbis_analysis_init(&dsp, &info);
-    vorbis_block block;
-    vorbis_block_init(&dsp, &block);
-    ogg_stream_state stream;
-    ogg_stream_init(&stream, 1234);
-
-    Bytes out;
-    ogg_packet header, headerComment, headerCode;
-    vorbis_analysis_headerout(&dsp, &comment, &header, &headerComment, &headerCode);
-    ogg_stream_packetin(&stream, &header);
-    ogg_stream_packetin(&stream, &headerComment);
-    ogg_stream_packetin(&stream, &headerCode);
-    ogg_page page;
-    while (ogg_stream_flush(&stream, &page)) {
-        append(out, page.header, page.header_len);
-        append(out, page.body, page.body_len);
+    std::vector<std::int16_t> pcm;
+    pcm.reserve(static_cast<std::size_t>(frames * channels));
+    for (long i = 0; i < frames; ++i) {
+        const float wave = 0.5f * std::sin(2.0f * 3.14159265f * 440.0f * static_cast<float>(i) / static_cast<float>(rate));
+        for (int c = 0; c < channels; ++c)
+            pcm.push_back(static_cast<std::int16_t>(wave * 32767.0f));
     }
-    long written = 0;
-    bool end = false;
-    while (!end) {
-        const long n = std::min(1024L, frames - written);
-        if (n > 0) {
-            float** buffer = vorbis_analysis_buffer(&dsp, static_cast<int>(n));
-            for (long i = 0; i < n; ++i)
-                for (int c = 0; c < channels; ++c)
-                    buffer[c][i] = 0.5f * std::sin(2.0f * 3.14159265f * 440.0f * static_cast<float>(written + i) / rate);
-            vorbis_analysis_wrote(&dsp, static_cast<int>(n));
-            written += n;
-        } else {
-            vorbis_analysis_wrote(&dsp, 0);
-        }
-        while (vorbis_analysis_blockout(&dsp, &block) == 1) {
-            vorbis_analysis(&block, nullptr);
-            vorbis_bitrate_addblock(&block);
-            ogg_packet packet;
-            while (vorbis_bitrate_flushpacket(&dsp, &packet)) {
-                ogg_stream_packetin(&stream, &packet);
-                while (!end && ogg_stream_pageout(&stream, &page)) {
-                    append(out, page.header, page.header_len);
-                    append(out, page.body, page.body_len);
-                    end = ogg_page_eos(&page) != 0;
-                }
-            }
-        }
-        if (n <= 0 && !end) {
-            while (ogg_stream_flush(&stream, &page)) {
-                append(out, page.header, page.header_len);
-                append(out, page.body, page.body_len);
-                end = ogg_page_eos(&page) != 0;
-            }
-            end = true;
-        }
-    }
-    ogg_stream_clear(&stream);
-    vorbis_block_clear(&block);
-    vorbis_dsp_clear(&dsp);
-    vorbis_comment_clear(&comment);
-    vorbis_info_clear(&info);
-    return out;
+    return mkdata::encodeOgg(pcm, channels, rate, 0.3f);
 }
