@@ -1,8 +1,7 @@
 // The blit rows on vectors of 16-bit lanes. Each channel is moved down to
 // the bottom of its lane, where the difference times the alpha byte fits
 // in 16 signed bits (at most 63 x 255), so the lanes compute exactly what
-// the scalar reference computes. The last pixels of a row that fill no
-// whole vector go through the reference.
+// the scalar reference computes.
 #include "graphics/blit_rows_vector.h"
 
 #include <cstring>
@@ -32,21 +31,32 @@ struct Lanes {
     typedef std::uint8_t Bytes __attribute__((vector_size(N)));
 };
 
-template <int N>
-[[gnu::always_inline]] inline void alphaLanes(std::uint16_t* out, const std::uint16_t* in, const std::uint8_t* alpha,
-                                              int count, const PixelFormat& format)
+// Vectors go in and out through references: a 32-byte vector passed by
+// value would change the calling convention between the AVX2 code and the rest.
+template <typename Vector, typename T>
+[[gnu::always_inline]] inline void load(Vector& v, const T* from)
 {
+    std::memcpy(&v, from, sizeof v);
+}
+
+// The alpha-map row: s where a >= 240, d where a < 16, the blend between.
+template <int N>
+struct AlphaLanes {
     using Pixels = typename Lanes<N>::Pixels;
     using Signed = typename Lanes<N>::Signed;
     using Bytes = typename Lanes<N>::Bytes;
-    const Channels channels(format);
-    int i = 0;
-    for (; i + N <= count; i += N) {
+    const std::uint16_t* out;
+    const std::uint16_t* in;
+    const std::uint8_t* alpha;
+    Channels channels;
+
+    [[gnu::always_inline]] void at(int i, Pixels& result) const
+    {
         Pixels d, s;
         Bytes bytes;
-        std::memcpy(&d, out + i, sizeof d);
-        std::memcpy(&s, in + i, sizeof s);
-        std::memcpy(&bytes, alpha + i, sizeof bytes);
+        load(d, out + i);
+        load(s, in + i);
+        load(bytes, alpha + i);
         const Signed a = __builtin_convertvector(bytes, Signed);
         Pixels blended {};
 #pragma GCC unroll 3
@@ -57,60 +67,98 @@ template <int N>
             blended |= (dc + change) << c.shift;
         }
         const Pixels opaque = reinterpret_cast<Pixels>(a > 239), kept = reinterpret_cast<Pixels>(a < 16);
-        const Pixels result = (s & opaque) | (d & kept) | (blended & ~(opaque | kept));
-        std::memcpy(out + i, &result, sizeof result);
+        result = (s & opaque) | (d & kept) | (blended & ~(opaque | kept));
     }
-    if (i < count)
-        scalarBlitRows().alpha(out + i, in + i, alpha + i, count - i, format);
-}
+};
 
+// The additive row: per channel the sum, limited to the channel's mask.
 template <int N>
-[[gnu::always_inline]] inline void addLanes(std::uint16_t* out, const std::uint16_t* in, int count,
-                                            const PixelFormat& format)
-{
+struct AddLanes {
     using Pixels = typename Lanes<N>::Pixels;
     using Signed = typename Lanes<N>::Signed;
-    const Channels channels(format);
-    int i = 0;
-    for (; i + N <= count; i += N) {
+    const std::uint16_t* out;
+    const std::uint16_t* in;
+    Channels channels;
+
+    [[gnu::always_inline]] void at(int i, Pixels& result) const
+    {
         Pixels d, s;
-        std::memcpy(&d, out + i, sizeof d);
-        std::memcpy(&s, in + i, sizeof s);
-        Pixels result {};
+        load(d, out + i);
+        load(s, in + i);
+        result = Pixels {};
 #pragma GCC unroll 3
         for (const Channel& c : channels.c) {
             const Pixels sum = ((d >> c.shift) & c.mask) + ((s >> c.shift) & c.mask);
             const Pixels over = reinterpret_cast<Pixels>(reinterpret_cast<Signed>(sum) > static_cast<std::int16_t>(c.mask));
             result |= ((sum & ~over) | (over & c.mask)) << c.shift;
         }
-        std::memcpy(out + i, &result, sizeof result);
     }
-    if (i < count)
-        scalarBlitRows().add(out + i, in + i, count - i, format);
+};
+
+// Writes lanes.at(i) over a row of count >= N pixels (out apart from the
+// source). The last N pixels
+// are worked out before anything is written and stored last, so a row
+// that fills no whole number of vectors needs no pixel-by-pixel end: the
+// vector before them writes the same values where the two overlap.
+template <typename Lanes, int N>
+[[gnu::always_inline]] inline void storeRow(std::uint16_t* out, int count, const Lanes& lanes)
+{
+    typename Lanes::Pixels last, v;
+    lanes.at(count - N, last);
+    for (int i = 0; i < count - N; i += N) {
+        lanes.at(i, v);
+        std::memcpy(out + i, &v, sizeof v);
+    }
+    std::memcpy(out + count - N, &last, sizeof last);
+}
+
+// Rows shorter than a vector go to vectors half as wide, then to the reference.
+template <int N>
+[[gnu::always_inline]] inline void alphaRow(std::uint16_t* out, const std::uint16_t* in, const std::uint8_t* alpha,
+                                            int count, const PixelFormat& format)
+{
+    if (count >= N)
+        storeRow<AlphaLanes<N>, N>(out, count, { out, in, alpha, Channels(format) });
+    else if constexpr (N > 8)
+        alphaRow<N / 2>(out, in, alpha, count, format);
+    else
+        scalarBlitRows().alpha(out, in, alpha, count, format);
+}
+
+template <int N>
+[[gnu::always_inline]] inline void addRow(std::uint16_t* out, const std::uint16_t* in, int count,
+                                          const PixelFormat& format)
+{
+    if (count >= N)
+        storeRow<AddLanes<N>, N>(out, count, { out, in, Channels(format) });
+    else if constexpr (N > 8)
+        addRow<N / 2>(out, in, count, format);
+    else
+        scalarBlitRows().add(out, in, count, format);
 }
 
 void vectorAlpha(std::uint16_t* out, const std::uint16_t* in, const std::uint8_t* alpha, int count,
                  const PixelFormat& format)
 {
-    alphaLanes<8>(out, in, alpha, count, format);
+    alphaRow<8>(out, in, alpha, count, format);
 }
 
 void vectorAdd(std::uint16_t* out, const std::uint16_t* in, int count, const PixelFormat& format)
 {
-    addLanes<8>(out, in, count, format);
+    addRow<8>(out, in, count, format);
 }
 
 #if defined(__x86_64__) || defined(__i386__)
 [[gnu::target("avx2")]] void avx2Alpha(std::uint16_t* out, const std::uint16_t* in, const std::uint8_t* alpha,
                                        int count, const PixelFormat& format)
 {
-    alphaLanes<16>(out, in, alpha, count, format);
+    alphaRow<16>(out, in, alpha, count, format);
 }
 
 [[gnu::target("avx2")]] void avx2Add(std::uint16_t* out, const std::uint16_t* in, int count,
                                      const PixelFormat& format)
 {
-    addLanes<16>(out, in, count, format);
+    addRow<16>(out, in, count, format);
 }
 #endif
 
