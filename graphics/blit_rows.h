@@ -2,7 +2,9 @@
 // The per-row inner loops of the alpha-map and additive blits, over
 // contiguous source pixels (a scaled blit gathers its samples first). One
 // plain scalar set is the reference; vector sets give identical results
-// and one is chosen once for the processor the game runs on.
+// and one is chosen once for the processor the game runs on. Only the
+// reference may be given an out row that overlaps its source row (it
+// reads each source pixel just before writing that pixel).
 
 #include "graphics/pixel_format.h"
 
