@@ -38,19 +38,19 @@ struct Texture {
     int maskWidth, maskHeight;  // powers of two
     int widthShift;
 
-    // -1 when the position lies outside the texture.
-    long long index(long long u, long long v) const
+    bool contains(long long u, long long v) const
     {
         const long long tu = u >> 10, tv = v >> 10;
         if (tu & ~static_cast<long long>(maskWidth - 1))
-            return -1;
+            return false;
         if (tv & ~(static_cast<long long>(maskHeight - 1) * maskWidth | (maskWidth - 1)))
-            return -1;
+            return false;
         const long long row = (tv & (static_cast<long long>(maskHeight - 1) * maskWidth)) >> widthShift;
-        if (tu >= width || row >= height)
-            return -1;
-        return row * width + tu;
+        return tu < width && row < height;
     }
+    // The texel at a position the texture contains: there tv lies below
+    // maskHeight x maskWidth, so its row is tv >> widthShift.
+    long long index(long long u, long long v) const { return ((v >> 10) >> widthShift) * width + (u >> 10); }
 };
 
 struct Mapper {
@@ -61,37 +61,48 @@ struct Mapper {
     Gradients u, v;
     long long halfTexelV;
 
-    void plot(int x, int y, long long uRow, long long vRow)
+    void plot(std::uint16_t& out, long long i) const
     {
-        const long long i = texture.index(uRow + u.dx * x, vRow + v.dx * x);
-        if (i < 0)
-            return;
-        std::uint16_t& out = dest->row(y)[x];
         const std::uint16_t texel = texture.pixels[i];
         if (mode == OP_ALPHA) {
             if (texel != 0)
                 out = texel;
             return;
         }
-        const int a = texture.alpha ? texture.alpha[i] : 255;
+        const int a = texture.alpha[i];
         if (a >= 248)
             out = texel;
         else if (a > 7)
             out = ops->blend(out, texel, static_cast<std::uint32_t>(a));
     }
 
-    void row(int y, int longX, int shortX, bool middleRight, int clipLeft, int clipRight)
+    // Columns from..to (to included) in the direction step. The texture
+    // positions are linear in x, so the columns whose texel lies inside
+    // the texture form one run: the span is trimmed to it at both ends.
+    void span(int y, int from, int to, int step, long long uRow, long long vRow) const
+    {
+        auto inside = [&](int x) { return texture.contains(uRow + u.dx * x, vRow + v.dx * x); };
+        while (from != to + step && !inside(from))
+            from += step;
+        while (to != from - step && !inside(to))
+            to -= step;
+        std::uint16_t* out = dest->row(y);
+        for (int x = from; x != to + step; x += step)
+            plot(out[x], texture.index(uRow + u.dx * x, vRow + v.dx * x));
+    }
+
+    void row(int y, int longX, int shortX, bool middleRight, int clipLeft, int clipRight) const
     {
         const long long uRow = u.dy * y + u.origin + 512;
         const long long vRow = v.dy * y + v.origin + halfTexelV;
         if (middleRight) {
             const int from = std::max(longX, clipLeft), to = std::min(shortX, clipRight - 1);
-            for (int x = from; x < to; ++x)
-                plot(x, y, uRow, vRow);
+            if (from < to)
+                span(y, from, to - 1, 1, uRow, vRow);
         } else {
             const int from = std::min(longX, clipRight - 1), to = std::max(shortX, clipLeft);
-            for (int x = from; x >= to; --x)
-                plot(x, y, uRow, vRow);
+            if (from >= to)
+                span(y, from, to, -1, uRow, vRow);
         }
     }
 };

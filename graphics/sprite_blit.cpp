@@ -1,5 +1,6 @@
 // The blits: the alpha-map, additive, colour-keyed and copy paths, with
 // 16.16 fixed-point nearest-neighbour scaling and clipping.
+#include "graphics/blit_rows.h"
 #include "graphics/graph.h"
 #include "graphics/pixel_ops.h"
 
@@ -15,25 +16,35 @@ struct Span {
 
 // One destination row of a blit: columns first..last, source position in 16.16.
 struct BlitRow {
+    static constexpr int kMaxChunk = 256;
     std::uint16_t* out;
     const std::uint16_t* in;
     const std::uint8_t* alpha;
     long long position, step;
     int first, last;
 
-    template <typename PerPixel>
-    void walk(PerPixel pixel) const
+    // Runs a row kernel (out, in, alpha, count) over the row: straight on the
+    // source row when unscaled, else on samples gathered up to chunk at a time.
+    template <typename Kernel>
+    void run(int chunk, Kernel kernel) const
     {
-        if (step == 0x10000) {  // unscaled: the source column moves with the destination
-            const std::uint16_t* from = in + (position >> 16) - first;
-            const std::uint8_t* mask = alpha ? alpha + (position >> 16) - first : nullptr;
-            for (int x = first; x < last; ++x)
-                pixel(out[x], from[x], mask ? mask[x] : 255);
+        if (step == 0x10000) {
+            const long long column = position >> 16;
+            kernel(out + first, in + column, alpha ? alpha + column : nullptr, last - first);
             return;
         }
+        std::uint16_t pixels[kMaxChunk];
+        std::uint8_t bytes[kMaxChunk];
         long long p = position;
-        for (int x = first; x < last; ++x, p += step)
-            pixel(out[x], in[p >> 16], alpha ? alpha[p >> 16] : 255);
+        for (int x = first; x < last; x += chunk) {
+            const int count = std::min(chunk, last - x);
+            for (int i = 0; i < count; ++i, p += step) {
+                pixels[i] = in[p >> 16];
+                if (alpha)
+                    bytes[i] = alpha[p >> 16];
+            }
+            kernel(out + x, pixels, bytes, count);
+        }
     }
 };
 
@@ -115,28 +126,35 @@ void spriteBlit(Sprite* destination, int dx, int dy, int dw, int dh, Sprite* sou
         ++firstX;
     while (lastX > firstX && ((columns.start + (lastX - 1 - columns.first) * columns.step) >> 16) >= source->nWidth)
         --lastX;
-    const PixelOps ops16(ScreenFormat);
+    // A sprite drawn onto itself may read pixels the same row has just
+    // written: one pixel after the other then, as the reference does.
+    const bool ontoItself = source == destination;
+    const BlitRows& kernels = ontoItself ? scalarBlitRows() : blitRows();
+    const int chunk = ontoItself ? 1 : BlitRow::kMaxChunk;
     const long long sourceRows = source->storedRows();
     long long rowPosition = rows.start;
     for (int y = rows.first; y < rows.last; ++y, rowPosition += rows.step) {
         const long long sourceRow = frameRow + (rowPosition >> 16);
         if (sourceRow < 0 || sourceRow >= sourceRows)
             continue;
+        const bool alphaMap = path == Path::AlphaMap;
         BlitRow row { destination->row(y), source->row(static_cast<int>(sourceRow)),
-                      source->pAlpha ? source->pAlpha.get() + sourceRow * source->nWidth : nullptr,
+                      alphaMap ? source->pAlpha.get() + sourceRow * source->nWidth : nullptr,
                       columns.start + (firstX - columns.first) * columns.step, columns.step, firstX, lastX };
-        if (path == Path::AlphaMap)
-            row.walk([&](std::uint16_t& d, std::uint16_t s, int a) {
-                if (a >= 240)
-                    d = s;
-                else if (a >= 16)
-                    d = ops16.blend(d, s, static_cast<std::uint32_t>(a));
+        if (alphaMap)
+            row.run(chunk, [&](std::uint16_t* out, const std::uint16_t* in, const std::uint8_t* alpha, int count) {
+                kernels.alpha(out, in, alpha, count, ScreenFormat);
             });
         else if (path == Path::Additive)
             // A source of 0 adds nothing, so it needs no test of its own.
-            row.walk([&](std::uint16_t& d, std::uint16_t s, int) { d = ops16.add(d, s); });
+            row.run(chunk, [&](std::uint16_t* out, const std::uint16_t* in, const std::uint8_t*, int count) {
+                kernels.add(out, in, count, ScreenFormat);
+            });
         else
-            row.walk([](std::uint16_t& d, std::uint16_t s, int) { d = s; });
+            row.run(chunk, [](std::uint16_t* out, const std::uint16_t* in, const std::uint8_t*, int count) {
+                for (int i = 0; i < count; ++i)
+                    out[i] = in[i];
+            });
     }
 }
 

@@ -22,13 +22,15 @@ SDL_Renderer* createRenderer(SDL_Window* window)
 }
 
 // Sharp pixels when the scale is whole (a window, HiDPI), smooth otherwise.
-void chooseScaleMode()
+// True when the picture covers the whole output: no letterbox to clear.
+bool chooseScaleMode()
 {
     int outputW = 0, outputH = 0;
     SDL_GetRendererOutputSize(display.renderer, &outputW, &outputH);
     const bool whole = outputW % display.width == 0 && outputH % display.height == 0 &&
                        outputW / display.width == outputH / display.height;
     SDL_SetTextureScaleMode(display.texture, whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    return whole;
 }
 
 SDL_DisplayMode desktopMode()
@@ -71,9 +73,12 @@ bool displayPresent(const void* pixels, int pitch)
         return false;
     if (SDL_UpdateTexture(display.texture, nullptr, pixels, pitch) != 0)
         return false;
-    chooseScaleMode();
-    SDL_SetRenderDrawColor(display.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(display.renderer);
+    // The texture is opaque: where it covers the output, clearing first
+    // would only be painted over.
+    if (!chooseScaleMode()) {
+        SDL_SetRenderDrawColor(display.renderer, 0, 0, 0, 255);
+        SDL_RenderClear(display.renderer);
+    }
     SDL_RenderCopy(display.renderer, display.texture, nullptr, nullptr);
     SDL_RenderPresent(display.renderer);
     return true;
