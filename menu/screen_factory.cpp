@@ -1,6 +1,8 @@
 #include "menu/screen_factory.h"
 
 #include "menu/screen.h"
+#include "shell/logo_screen.h"
+#include "shell/splash_screen.h"
 
 #include <memory>
 #include <new>
@@ -9,7 +11,8 @@ namespace {
 
 using ScreenMaker = std::unique_ptr<Screen> (*)();
 
-std::unique_ptr<Screen> plainScreen() { return std::make_unique<Screen>(); }
+template <class T> std::unique_ptr<Screen> make() { return std::make_unique<T>(); }
+constexpr ScreenMaker plainScreen = make<Screen>;
 
 struct ScreenClass {
     const char* name;
@@ -27,7 +30,7 @@ constexpr ScreenClass kScreenClasses[] = {
     { "continue", plainScreen },      { "confirm_dlg", plainScreen },     { "tiptile_dlg", plainScreen },
     { "tipscore_dlg", plainScreen },  { "tipwand_dlg", plainScreen },     { "tipraduga_dlg", plainScreen },
     { "tipdouble_dlg", plainScreen }, { "tiplocked_dlg", plainScreen },   { "tipteleport_dlg", plainScreen },
-    { "tipbad_dlg", plainScreen },    { "splash", plainScreen },          { "logo", plainScreen },
+    { "tipbad_dlg", plainScreen },    { "splash", make<SplashScreen> },  { "logo", make<LogoScreen> },
 };
 
 }  // namespace
@@ -38,7 +41,7 @@ Screen* createNamedScreen(const char* screenName)
         for (const ScreenClass& entry : kScreenClasses)
             if (sameTextIgnoringCase(entry.name, screenName))
                 return entry.make().release();
-        return plainScreen().release();
+        return std::make_unique<Screen>().release();
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
