@@ -21,6 +21,9 @@ namespace {
 
 constexpr int kBufferWidth = 800, kBufferHeight = 600;
 
+// The root of every screen, from the start-up to the shut-down.
+std::unique_ptr<ScreenManager> screenManager;
+
 std::intptr_t routeMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam)
 {
     return Screens ? Screens->handleMessage(message, wparam, lparam) : 0;
@@ -43,7 +46,8 @@ void gameStartUp(platform::Window* window)
     SetSoundVolume(iniGetFloat("game.ini", "main", "music"), 1);
     readHighScores();
     frameClock.restart();
-    Screens = std::make_unique<ScreenManager>().release();
+    screenManager = std::make_unique<ScreenManager>();
+    Screens = screenManager.get();
     Screens->load("", "");
     Screens->openScreen("splash", true);
 }
@@ -66,8 +70,8 @@ int gameFrame()
 
 void gameShutDown()
 {
-    delete Screens;
     Screens = nullptr;
+    screenManager.reset();
     if (!BackBuffer)
         return;
     graphDeleteFont(MenuFont);
