@@ -1,0 +1,3 @@
+#include "menu/sparkle.h"
+
+SparkleSpawner spawnSparkle = nullptr;
