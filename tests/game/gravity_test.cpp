@@ -132,9 +132,11 @@ TEST(EnsureMove, RecoloursGrowingGiftsUntilAMoveExists)
     rig.load({"010010020030", "040050040050"}, MODE_ACTION);
     Gift& growing = *rig.field().cell(2).gift;
     growing.state = GIFT_GROWING;
+    gameRandom.seed(11);  // the outcome must not hang on what earlier tests drew
     rig.field().ensureMove();
     EXPECT_FALSE(rig.game.won);
-    EXPECT_NE(rig.field().findMove(), 0);
+    // It stops at a move, or at a line the board will resolve itself.
+    EXPECT_TRUE(rig.field().findMove() != 0 || rig.field().hasLine());
 }
 
 TEST(PrepareBoard, LeavesNoLineAndAMove)
