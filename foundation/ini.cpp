@@ -12,9 +12,18 @@ namespace {
 
 constexpr std::size_t kValueSize = 1024;
 
+// The section found last: screens read many keys of one section in a row,
+// so its body is not searched for again until the contents change.
+struct SectionMemo {
+    bool valid = false;
+    std::string name;
+    std::size_t body = 0;
+};
+
 struct IniCache {
     std::string name;
     std::vector<unsigned char> contents;
+    SectionMemo lastSection;
     char value[kValueSize] = {};
 };
 
@@ -119,6 +128,7 @@ private:
 
 void loadFile(IniCache& c, const char* file)
 {
+    c.lastSection.valid = false;
     c.name = file;
     if (!platform::readWholeFile(file, c.contents))
         c.contents.clear();
@@ -130,6 +140,17 @@ IniCache& select(const char* file)
     if (!sameName(c.name.c_str(), file))
         loadFile(c, file);
     return c;
+}
+
+std::size_t sectionBody(IniCache& c, const char* section)
+{
+    SectionMemo& memo = c.lastSection;
+    if (!memo.valid || !sameName(memo.name.c_str(), section)) {
+        memo.body = Scanner(c.contents).findSection(section);
+        memo.name = section;
+        memo.valid = true;
+    }
+    return memo.body;
 }
 
 int writeContents(const IniCache& c)
@@ -153,7 +174,7 @@ const char* iniGetString(const char* file, const char* section, const char* key)
 {
     IniCache& c = select(file);
     Scanner scan(c.contents);
-    std::size_t body = scan.findSection(section);
+    std::size_t body = sectionBody(c, section);
     if (body == Scanner::npos)
         return "";
     std::size_t start = 0;
@@ -179,6 +200,7 @@ float iniGetFloat(const char* file, const char* section, const char* key)
 int iniSetString(const char* file, const char* section, const char* key, const char* value)
 {
     IniCache& c = select(file);
+    c.lastSection.valid = false;  // the contents change below
     std::size_t body = Scanner(c.contents).findSection(section);
     if (body == Scanner::npos) {
         // A header always starts a line of its own.
@@ -246,6 +268,7 @@ int iniClearFile(const char* file)
     IniCache& c = cache();
     c.name = file;
     c.contents.clear();
+    c.lastSection.valid = false;
     return platform::writeWholeFile(file, "", 0) == 0 ? 0 : -1;
 }
 
@@ -257,4 +280,5 @@ void iniRelease()
     c.name.clear();
     c.contents.clear();
     c.contents.shrink_to_fit();
+    c.lastSection.valid = false;
 }

@@ -157,3 +157,26 @@ TEST_F(IniTest, FindsFilesWhateverTheirCase)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(IniTest, ReadsStayRightAcrossSectionsWritesAndFiles)
+{
+    file("[a]\r\nk=1\r\n[b]\r\nk=2\r\n");
+    EXPECT_STREQ(iniGetString("t.ini", "a", "k"), "1");
+    EXPECT_STREQ(iniGetString("t.ini", "A", "k"), "1");
+    EXPECT_STREQ(iniGetString("t.ini", "b", "k"), "2");
+    // a write moves the sections' bodies
+    iniSetString("t.ini", "a", "long", "a value that shifts every later byte");
+    EXPECT_STREQ(iniGetString("t.ini", "b", "k"), "2");
+    iniSetString("t.ini", "c", "k", "3");
+    EXPECT_STREQ(iniGetString("t.ini", "c", "k"), "3");
+    // another file with the same section names
+    folder.write("u.ini", "[b]\r\nk=9\r\n");
+    EXPECT_STREQ(iniGetString("u.ini", "b", "k"), "9");
+    EXPECT_STREQ(iniGetString("t.ini", "b", "k"), "2");
+    iniClearFile("t.ini");
+    EXPECT_STREQ(iniGetString("t.ini", "b", "k"), "");
+}
+
+}  // namespace
