@@ -1,32 +1,14 @@
 #include "game/game_field.h"
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
 #include <memory>
-#include <sys/wait.h>
 
 namespace {
-
-struct ToolRun {
-    std::string output;
-    int status = -1;
-};
-
-ToolRun runTool(const std::string& tool, const std::string& arguments)
-{
-    std::string command = std::string(GIFTFALL_TOOLS_DIR) + "/" + tool + " " + arguments + " 2>&1";
-    ToolRun run;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> chunk {};
-    std::size_t n;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
-        run.output.append(chunk.data(), n);
-    run.status = pclose(pipe);
-    return run;
-}
 
 TEST(Mapinfo, PrintsAMapThatTheFieldSaved)
 {
@@ -51,8 +33,8 @@ TEST(Mapinfo, PrintsAMapThatTheFieldSaved)
     ASSERT_EQ(field.saveMap("data\\profiles\\Annquest.map"), 0);
 
     ToolRun run = runTool("mapinfo", folder.path() + "/data/profiles/Annquest.map");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.output,
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out,
               "origin 64 80\n"
               "width 4\n"
               "height 2\n"
@@ -67,8 +49,8 @@ TEST(Mapinfo, PrintsAMapThatTheFieldSaved)
 TEST(Mapinfo, RefusesMissingFilesAndWrongArguments)
 {
     TempFolder folder;
-    EXPECT_NE(runTool("mapinfo", folder.path() + "/none.map").status, 0);
-    EXPECT_NE(runTool("mapinfo", "").status, 0);
+    EXPECT_NE(runTool("mapinfo", folder.path() + "/none.map").code, 0);
+    EXPECT_NE(runTool("mapinfo", "").code, 0);
 }
 
 TEST(Mklevel, CompilesTextThatMapinfoPrintsBack)
@@ -78,13 +60,13 @@ TEST(Mklevel, CompilesTextThatMapinfoPrintsBack)
                              "BONUSES 0 0 0 0 0\ntime 0\n000#  41t\n";
     folder.write("level.txt", text);
     ToolRun compiled = runTool("mklevel", folder.path() + "/level.txt " + folder.path() + "/out/level.map");
-    EXPECT_EQ(compiled.status, 0) << compiled.output;
-    EXPECT_EQ(runTool("mapinfo", folder.path() + "/out/level.map").output, text);
+    EXPECT_EQ(compiled.code, 0) << compiled.all();
+    EXPECT_EQ(runTool("mapinfo", folder.path() + "/out/level.map").out, text);
 
     folder.write("bad.txt", "000\n0q0\n");
     ToolRun refused = runTool("mklevel", folder.path() + "/bad.txt " + folder.path() + "/bad.map");
-    EXPECT_EQ(WEXITSTATUS(refused.status), 2);
-    EXPECT_NE(refused.output.find("line 2: gift must be"), std::string::npos) << refused.output;
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_NE(refused.all().find("line 2: gift must be"), std::string::npos) << refused.all();
     EXPECT_FALSE(folder.exists("bad.map"));
 }
 

@@ -1,4 +1,5 @@
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 
 #include <gtest/gtest.h>
 
@@ -12,23 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    std::string output;
-    int status = -1;
-};
-
-ToolRun datacheck(const std::string& folder)
-{
-    std::string command = std::string(GIFTFALL_TOOLS_DIR) + "/datacheck " + folder + " 2>&1";
-    ToolRun run;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> chunk {};
-    std::size_t n;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
-        run.output.append(chunk.data(), n);
-    run.status = pclose(pipe);
-    return run;
-}
+ToolRun datacheck(const std::string& folder) { return runTool("datacheck", folder); }
 
 // The generated data of the build, copied so that a test can damage it.
 std::string copyOfRunData(const TempFolder& folder)
@@ -41,8 +26,8 @@ std::string copyOfRunData(const TempFolder& folder)
 TEST(Datacheck, TheGeneratedDataPasses)
 {
     ToolRun run = datacheck(GIFTFALL_RUN_DIR);
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find(" 0 problems"), std::string::npos) << run.output;
+    EXPECT_EQ(run.code, 0) << run.all();
+    EXPECT_NE(run.all().find(" 0 problems"), std::string::npos) << run.all();
 }
 
 TEST(Datacheck, ReportsEachKindOfDamage)
@@ -76,8 +61,8 @@ TEST(Datacheck, ReportsEachKindOfDamage)
         std::string run = copyOfRunData(folder);
         d.apply(run);
         ToolRun result = datacheck(run);
-        EXPECT_NE(result.status, 0) << d.what;
-        EXPECT_NE(result.output.find(d.report), std::string::npos) << d.what << "\n" << result.output;
+        EXPECT_NE(result.code, 0) << d.what;
+        EXPECT_NE(result.all().find(d.report), std::string::npos) << d.what << "\n" << result.all();
     }
 }
 

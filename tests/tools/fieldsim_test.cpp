@@ -1,4 +1,5 @@
 #include "support/field_rig.h"
+#include "support/tool_run.h"
 
 #include <gtest/gtest.h>
 
@@ -7,35 +8,8 @@
 
 namespace {
 
-struct SimRun {
-    std::string out, err;
-    int code = -1;
-};
-
-// Runs fieldsim in the working folder; the shell reports its exit code.
-SimRun runSim(const std::string& arguments)
-{
-    const std::string command = std::string(GIFTFALL_TOOLS_DIR) + "/fieldsim " + arguments +
-                                " 2>stderr.txt; echo \"exit=$?\"";
-    SimRun run;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> chunk {};
-    std::size_t n;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
-        run.out.append(chunk.data(), n);
-    pclose(pipe);
-    const auto mark = run.out.rfind("exit=");
-    if (mark != std::string::npos) {
-        run.code = std::stoi(run.out.substr(mark + 5));
-        run.out.erase(mark);
-    }
-    if (std::FILE* err = std::fopen("stderr.txt", "r")) {
-        while ((n = std::fread(chunk.data(), 1, chunk.size(), err)) > 0)
-            run.err.append(chunk.data(), n);
-        std::fclose(err);
-    }
-    return run;
-}
+// Runs fieldsim in the working folder.
+ToolRun runSim(const std::string& arguments) { return runTool("fieldsim", arguments); }
 
 class FieldsimTest : public ::testing::Test {
 protected:
@@ -52,7 +26,7 @@ protected:
         ASSERT_EQ(writeLevelMap("level.map", map), 0);
     }
 
-    SimRun script(const std::string& lines, const std::string& arguments)
+    ToolRun script(const std::string& lines, const std::string& arguments)
     {
         rig.folder.write("script.txt", lines);
         return runSim("level.map --script script.txt " + arguments);
@@ -66,7 +40,7 @@ TEST_F(FieldsimTest, WrongArgumentsAndMissingFilesExitWithTwo)
     for (const char* arguments : {"", "level.map --mode arcade", "level.map --seed x", "missing.map",
                                   "level.map --tuning speed=1", "level.map --script none.txt", "a.map b.map"}) {
         SCOPED_TRACE(arguments);
-        const SimRun run = runSim(arguments);
+        const ToolRun run = runSim(arguments);
         EXPECT_EQ(run.code, 2);
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
     }
@@ -74,14 +48,14 @@ TEST_F(FieldsimTest, WrongArgumentsAndMissingFilesExitWithTwo)
 
 TEST_F(FieldsimTest, BadScriptLineExitsWithTwo)
 {
-    const SimRun run = script("print\nclick 900\n", "");
+    const ToolRun run = script("print\nclick 900\n", "");
     EXPECT_EQ(run.code, 2);
     EXPECT_NE(run.err.find("line 2"), std::string::npos);
 }
 
 TEST_F(FieldsimTest, PrintsTheMapsBoardWithoutStart)
 {
-    const SimRun run = script("# the board as loaded\nprint\n", "");
+    const ToolRun run = script("# the board as loaded\nprint\n", "");
     ASSERT_EQ(run.code, 0);
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
               "score 0 level 1 layers 171 chain 0 wands 5 gems 0 gifts 0 time 60000 busy 0");
@@ -91,9 +65,9 @@ TEST_F(FieldsimTest, PrintsTheMapsBoardWithoutStart)
 TEST_F(FieldsimTest, SameSeedSameGame)
 {
     const std::string lines = "autoplay 30\nprint\n";
-    const SimRun first = script(lines, "--start --seed 5 --trace");
-    const SimRun second = script(lines, "--start --seed 5 --trace");
-    const SimRun other = script(lines, "--start --seed 6 --trace");
+    const ToolRun first = script(lines, "--start --seed 5 --trace");
+    const ToolRun second = script(lines, "--start --seed 5 --trace");
+    const ToolRun other = script(lines, "--start --seed 6 --trace");
     ASSERT_EQ(first.code, 0);
     EXPECT_EQ(first.out, second.out);
     EXPECT_NE(first.out, other.out);
@@ -103,13 +77,13 @@ TEST_F(FieldsimTest, SameSeedSameGame)
 
 TEST_F(FieldsimTest, SettleFailsWhenGiftsCannotMove)
 {
-    const SimRun run = script("swap 0 1\nsettle\n", "--start --tuning gift=0");
+    const ToolRun run = script("swap 0 1\nsettle\n", "--start --tuning gift=0");
     EXPECT_EQ(run.code, 3);
 }
 
 TEST_F(FieldsimTest, SavesTheBoard)
 {
-    const SimRun run = script("save out.map\n", "--start --mode action");
+    const ToolRun run = script("save out.map\n", "--start --mode action");
     ASSERT_EQ(run.code, 0);
     LevelMap saved;
     ASSERT_TRUE(readLevelMap("out.map", saved));
@@ -121,7 +95,7 @@ TEST_F(FieldsimTest, LongAutoplayInEveryModeKeepsTheBoardSound)
 {
     for (const char* mode : {"quest", "puzzle", "action", "cube"}) {
         SCOPED_TRACE(mode);
-        const SimRun run = script("autoplay 2000\nprint\n", std::string("--start --mode ") + mode);
+        const ToolRun run = script("autoplay 2000\nprint\n", std::string("--start --mode ") + mode);
         EXPECT_EQ(run.code, 0) << run.err;
         EXPECT_TRUE(run.err.empty()) << run.err;
     }

@@ -1,5 +1,6 @@
 #include "graphics/image_builders.h"
 #include "support/temp_folder.h"
+#include "support/tool_run.h"
 
 #include <gtest/gtest.h>
 
@@ -9,30 +10,11 @@
 
 namespace {
 
-struct ScriptRun {
-    std::string out;
-    int code = -1;
-};
-
 // Runs uiscript on a script in the working folder.
-ScriptRun runScript(const TempFolder& folder, const std::string& script)
+ToolRun runScript(const TempFolder& folder, const std::string& script)
 {
     folder.write("script.txt", script);
-    const std::string command =
-        std::string(GIFTFALL_TOOLS_DIR) + "/uiscript script.txt 2>stderr.txt; echo \"exit=$?\"";
-    ScriptRun run;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> chunk {};
-    std::size_t n;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
-        run.out.append(chunk.data(), n);
-    pclose(pipe);
-    const auto mark = run.out.rfind("exit=");
-    if (mark != std::string::npos) {
-        run.code = std::stoi(run.out.substr(mark + 5));
-        run.out.erase(mark);
-    }
-    return run;
+    return runTool("uiscript", "script.txt");
 }
 
 std::vector<unsigned char> solid(int width, int height, unsigned char r, unsigned char g, unsigned char b)
@@ -64,7 +46,7 @@ protected:
 
 TEST_F(UiScript, RunsTheSplashTheLoadingAndTheLogoToTheMainMenu)
 {
-    const ScriptRun run = runScript(folder, "wait 3000\nscreen\nshot splash.png\nwait 60\nscreen\nwidget loading\n"
+    const ToolRun run = runScript(folder, "wait 3000\nscreen\nshot splash.png\nwait 60\nscreen\nwidget loading\n"
                                             "widget start\nshot logo.png\nmove 400 420\ndown 400 420\nup 400 420\n"
                                             "screen\nwidget play\nquit\nscreen\n");
     EXPECT_EQ(run.code, 0);
@@ -86,7 +68,7 @@ TEST_F(UiScript, RunsTheSplashTheLoadingAndTheLogoToTheMainMenu)
 
 TEST_F(UiScript, AnUnknownLineEndsWithCodeTwo)
 {
-    const ScriptRun run = runScript(folder, "screen\nfly 1 2\nscreen\n");
+    const ToolRun run = runScript(folder, "screen\nfly 1 2\nscreen\n");
     EXPECT_EQ(run.code, 2);
     EXPECT_EQ(run.out, "screen splash\n");
 }
